@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+namespace platform {
+
+class Graphics;
+class Picture;
+
+// The application's icon picture. On macOS it is the Dock tile; elsewhere
+// the picture becomes the icon of the program's windows and taskbar entry.
+class DockItem {
+public:
+    DockItem();
+    ~DockItem();
+
+    platform::Graphics &Graphics(); // a 512 by 512 picture to draw into
+    void UpdateNow();               // show what was drawn
+    void ResetIcon();               // the program's own icon again
+
+    const Picture &Canvas() const;  // what Graphics() draws into
+
+private:
+    std::unique_ptr<Picture> picture_;
+};
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+// Hooks for tests: the clock, the screens, the settings folder, the colour
+// picker's answer, menu choices and access to the Qt widgets underneath.
+// The program itself never calls these.
+
+#include "color.h"
+#include "screen.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+class Control;
+class Window;
+}
+
+namespace platform::testing {
+
+void SetNow(int year, int month, int day, int hour = 12, int minute = 0, int second = 0);
+void ResetNow(); // the real clock again
+
+void SetScreens(std::vector<ScreenInfo> screens); // screens[0] is the primary
+void ResetScreens();
+
+void SetConfigFolder(std::string path); // where GetFolderItem resolves
+void ResetConfigFolder();
+
+// Answers the next colour pickers: a colour confirms, nullopt cancels.
+void SetColorChoice(std::function<std::optional<Color>(Color initial, std::string_view prompt)> answer);
+
+// Chooses a menu item as the user would; false when no handler took it.
+bool ChooseMenuItem(std::string_view itemName);
+
+QWidget *WidgetOf(const Control &control);
+QWidget *WidgetOf(const Window &window);
+double OpacityOf(const Window &window);
+
+// Destroys every open window at once, without close events.
+void DestroyAllWindows();
+
+// The status Quit asked for, or nullopt when nothing asked to quit.
+std::optional<int> QuitRequested();
+void ClearQuitRequest();
+
+} // namespace platform::testing

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/label.h"
+#include "platform/radiobutton.h"
+#include "platform/window.h"
+
+#include <cstdint>
+
+namespace platform {
+class CheckBox;
+class PushButton;
+class Slider;
+} // namespace platform
+
+namespace tovy {
+
+// The settings window "設定": the twin of the calendar window's panel that
+// applies transparency and colour at once and mirrors itself into the panel.
+class Window2 : public platform::Window {
+public:
+    static constexpr const char *kClassName = "Window2.Window2";
+
+    class StaticText1Element : public platform::Label {
+    public:
+        StaticText1Element(platform::Window &owner, int32_t index);
+    };
+
+    class RadioButton1Element : public platform::RadioButton {
+    public:
+        RadioButton1Element(platform::Window &owner, int32_t index);
+    };
+
+    Window2();
+    ~Window2() override;
+
+    // The one settings window, made and opened on first use.
+    static Window2 &Instance();
+    static Window2 *Existing();
+
+    void Layout() override;
+    void CreateControls() override;
+    void _CreateControls0();
+
+    platform::Slider *Slider1() const;
+    platform::Label *StaticText1(int32_t index) const;
+    platform::Label *TransText() const;
+    platform::PushButton *PushButton1() const;
+    platform::CheckBox *CheckBox1() const;
+    platform::RadioButton *RadioButton1(int32_t index) const;
+    platform::PushButton *PushButton3() const;
+    platform::PushButton *PushButton2() const;
+
+    void Slider1_ValueChanged(platform::Slider &sender);
+    void StaticText1_Open(platform::Label &sender);
+    void PushButton1_Action(platform::PushButton &sender);
+    void CheckBox1_Action(platform::CheckBox &sender);
+    void RadioButton1_Action(platform::RadioButton &sender);
+    void PushButton3_Action(platform::PushButton &sender);
+    void PushButton2_Action(platform::PushButton &sender);
+};
+
+} // namespace tovy
