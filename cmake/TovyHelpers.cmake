@@ -5,7 +5,7 @@ function(tovy_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
-# tovy_add_test(<name> SOURCES <files...> LIBS <targets...> [NEEDS_QT_GUI])
+# tovy_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # Every test is a QtTest executable registered with ctest; window tests run
 # on Qt's offscreen platform so that no display is needed.
 function(tovy_add_test name)
@@ -14,6 +14,8 @@ function(tovy_add_test name)
     tovy_target_defaults(${name})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+    # Beside the program, so that both find the pictures in ../Resources.
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts"

@@ -31,7 +31,7 @@ fi
 cmake --build build
 
 if [ "$mode" = run ]; then
-    exec build/src/tovy
+    exec build/bin/tovy
 fi
 cd build
 ctest --output-on-failure -j"$(nproc)"

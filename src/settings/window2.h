@@ -57,6 +57,13 @@ public:
     void RadioButton1_Action(platform::RadioButton &sender);
     void PushButton3_Action(platform::PushButton &sender);
     void PushButton2_Action(platform::PushButton &sender);
+
+    // The three ways the calendar window opens this window, each with its
+    // own copy of the calendar window's settings, in its own order: the
+    // Preferences item, the settings hover button, a click in its area.
+    static void Open_From_Preferences();
+    static void Open_From_Hover_Button();
+    static void Open_From_Window_Click();
 };
 
 } // namespace tovy
