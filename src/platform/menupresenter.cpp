@@ -64,7 +64,9 @@ void ChooseItem(const std::string &name)
     RunHandler(name.c_str(), [&] { DispatchMenuItem(name); });
 }
 
-void FillMenu(QMenu &menu, const MenuItem &parent)
+// A global bar's actions answer their own keys; in a context menu the
+// window's own actions do (see InstallShortcuts).
+void FillMenu(QMenu &menu, const MenuItem &parent, bool global)
 {
     for (int32_t i = 0; i < parent.Count(); ++i) {
         const MenuItem &item = *parent.Item(i);
@@ -75,12 +77,13 @@ void FillMenu(QMenu &menu, const MenuItem &parent)
         if (item.Count() > 0) {
             QMenu *sub = menu.addMenu(QString::fromStdString(item.Text()));
             sub->menuAction()->setVisible(item.Visible());
-            FillMenu(*sub, item);
+            FillMenu(*sub, item, global);
             continue;
         }
         QAction *action = menu.addAction(QString::fromStdString(item.Text()));
         action->setShortcut(ShortcutOf(item.KeyboardShortcut()));
-        action->setShortcutContext(Qt::WidgetShortcut); // the window's own actions serve the keys
+        action->setShortcutContext(global ? Qt::ApplicationShortcut : Qt::WidgetShortcut);
+        action->setMenuRole(item.IsQuitItem() ? QAction::QuitRole : QAction::NoRole);
         action->setVisible(item.Visible());
         action->setEnabled(ItemEnabled(item));
         const std::string name = item.Name();
@@ -108,9 +111,8 @@ void RebuildGlobalBar()
         g_globalBar.reset();
         return;
     }
-    if (!g_globalBar)
-        g_globalBar = std::make_unique<QMenuBar>(nullptr);
-    g_globalBar->clear();
+    // Made anew, so that the menus of the old bar go with it.
+    g_globalBar = std::make_unique<QMenuBar>(nullptr);
     for (int32_t i = 0; i < bar->Count(); ++i) {
         const MenuItem &menuItem = *bar->Item(i);
         QMenu *menu = g_globalBar->addMenu(QString::fromStdString(menuItem.Text()));
@@ -119,9 +121,9 @@ void RebuildGlobalBar()
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, source] {
             EnableMenuItems();
             menu->clear();
-            FillMenu(*menu, *source);
+            FillMenu(*menu, *source, true);
         });
-        FillMenu(*menu, menuItem);
+        FillMenu(*menu, menuItem, true);
     }
 }
 #endif
@@ -199,7 +201,7 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
         return;
     WindowImpl &impl = window.Impl();
     impl.contextMenu = std::make_unique<QMenu>(impl.frame.get());
-    FillMenu(*impl.contextMenu, *bar);
+    FillMenu(*impl.contextMenu, *bar, false);
     impl.contextMenu->popup(globalPos);
 }
 
@@ -208,8 +210,8 @@ void InstallShortcuts(Window &window)
     WindowImpl &impl = window.Impl();
     impl.shortcutActions.clear();
     MenuBar *bar = CurrentBar();
-    if (!bar || impl.closing)
-        return;
+    if (!bar || impl.closing || !MenusAsContextMenu())
+        return; // a global menu bar answers the keys itself
     std::vector<const MenuItem *> items;
     CollectShortcutItems(*bar, items);
     for (const MenuItem *item : items) {

@@ -12,6 +12,7 @@
 #include "platform/slider.h"
 #include "platform/testing.h"
 #include "platform/timer.h"
+#include "platform/windowextensions.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -21,8 +22,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 
 using namespace platform;
@@ -96,6 +99,11 @@ private slots:
     void closeBoxOrderAndDestruction();
     void closeRefusedKeepsTheWindow();
     void dayCellTextFits();
+    void labelTooltipThoughTheMouseGoesThrough();
+    void backColorReachesOpaqueLabels();
+    void returnPressesTheDefaultButton();
+    void opacityPassesItsValueOn_data();
+    void opacityPassesItsValueOn();
 };
 
 void WindowsTest::geometryAppliesAtOnceAndReadsBack_data()
@@ -160,12 +168,13 @@ void WindowsTest::openingOrderAndFirstPaint()
         w.open = [&](TestWindow &self) {
             order.push_back("Open");
             shownDuringOpen = W(self)->isVisible();
+            AddControl<Label>(self, "Late", Place(0, 20, 20, 12)).OnOpen([&](Label &) { order.push_back("Late Open"); });
             QVERIFY(self.Visible()); // it will be shown
             self.SetWidth(102);
             self.SetHeight(114);
         };
     });
-    QCOMPARE(Joined(order), QString("Layout; CreateControls; Label Open; Open"));
+    QCOMPARE(Joined(order), QString("Layout; CreateControls; Label Open; Open; Late Open"));
     QVERIFY2(!shownDuringOpen, "nothing may be drawn before Open has ended");
     QVERIFY(W(window)->isVisible());
     QCOMPARE(W(window)->size(), QSize(102, 114));
@@ -609,6 +618,72 @@ void WindowsTest::dayCellTextFits()
     QVERIFY(label->testAttribute(Qt::WA_TransparentForMouseEvents));
     if (QFontDatabase::families().contains(QStringLiteral("IPAGothic")))
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAGothic"));
+}
+
+void WindowsTest::labelTooltipThoughTheMouseGoesThrough()
+{
+    TestWindow &window = OpenTestWindow([](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.create = [](TestWindow &self) {
+            AddControl<Label>(self, "Cell", Place(18, 42, 15, 12) + PropertyList{{"Text", std::string("3")}})
+                .SetHelpTag("憲法記念日");
+        };
+    });
+    QHelpEvent help(QEvent::ToolTip, QPoint(20, 45), W(window)->mapToGlobal(QPoint(20, 45)));
+    QCoreApplication::sendEvent(W(window), &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("憲法記念日"));
+    QToolTip::hideText();
+}
+
+void WindowsTest::backColorReachesOpaqueLabels()
+{
+    TestWindow &window = OpenTestWindow([](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"HasBackColor", true}, {"BackColor", RGB(255, 255, 255)}}); };
+        w.create = [](TestWindow &self) {
+            AddControl<Label>(self, "Opaque", Place(0, 0, 20, 12) + PropertyList{{"Transparent", false}, {"TextColor", RGB(0, 127, 0)}});
+        };
+    });
+    window.SetBackColor(RGB(10, 20, 30)); // as the background setting does after opening
+    QWidget *label = W(*window._ControlByName("Opaque"));
+    QCOMPARE(W(window)->palette().color(QPalette::Window), QColor(10, 20, 30));
+    QCOMPARE(label->palette().color(QPalette::Window), QColor(10, 20, 30));
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 127, 0));
+    QVERIFY(label->autoFillBackground());
+    QCOMPARE(window.BackColor(), RGB(10, 20, 30));
+}
+
+void WindowsTest::returnPressesTheDefaultButton()
+{
+    QStringList log;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.create = [&](TestWindow &self) {
+            AddControl<PushButton>(self, "Save", Place(0, 0, 60, 20)).OnAction([&](PushButton &) { log << "save"; });
+            AddControl<PushButton>(self, "Close", Place(70, 0, 60, 20) + PropertyList{{"Default", true}})
+                .OnAction([&](PushButton &) { log << "close"; });
+        };
+    });
+    QVERIFY(QTest::qWaitForWindowActive(W(window)));
+    QTest::keyClick(W(window), Qt::Key_Return);
+    QTRY_COMPARE(log.join("; "), QString("close"));
+}
+
+void WindowsTest::opacityPassesItsValueOn_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<double>("seen");
+    QTest::newRow("half") << 0.5f << 0.5;
+    QTest::newRow("opaque") << 1.0f << 1.0;
+    QTest::newRow("above one is kept within by Qt") << 1.5f << 1.0;
+}
+
+void WindowsTest::opacityPassesItsValueOn()
+{
+    QFETCH(float, value);
+    QFETCH(double, seen);
+    TestWindow &window = OpenTestWindow([](TestWindow &) {});
+    WindowExtensions::Opacity(window, value);
+    // Qt keeps the opacity in 256 steps.
+    QVERIFY2(qAbs(testing::OpacityOf(window) - seen) <= 1.0 / 255, qPrintable(QString::number(testing::OpacityOf(window))));
 }
 
 QTEST_MAIN(WindowsTest)
