@@ -2,6 +2,7 @@
 
 #include "eventloop.h"
 #include "menupresenter.h"
+#include "platformchoice.h"
 #include "testing.h"
 
 #include <QApplication>
@@ -64,7 +65,10 @@ void OutermostHandlerEnded()
     PostIdleWork();
 }
 
-// X11 lets the program place its windows; Wayland does not.
+} // namespace
+
+namespace detail {
+
 void PreferX11()
 {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -72,10 +76,6 @@ void PreferX11()
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
-
-} // namespace
-
-namespace detail {
 
 HandlerScope::HandlerScope() { ++g_depth; }
 
@@ -180,7 +180,7 @@ const std::function<bool()> *ApplicationMenuHandler(std::string_view name)
 
 Runtime::Runtime(int &argc, char **argv)
 {
-    PreferX11();
+    detail::PreferX11();
     if (!QCoreApplication::instance()) {
         g_qtApplication = std::make_unique<QApplication>(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Tovy"));

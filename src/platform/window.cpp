@@ -95,7 +95,8 @@ protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+            || type == QEvent::MouseButtonDblClick) {
             const auto timestamp = static_cast<QMouseEvent *>(event)->timestamp();
             if (timestamp != current || type != currentType) {
                 current = timestamp;

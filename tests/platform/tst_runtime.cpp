@@ -3,6 +3,7 @@
 #include "testwindow.h"
 
 #include "platform/application.h"
+#include "platform/platformchoice.h"
 #include "platform/exceptions.h"
 #include "platform/testing.h"
 #include "platform/timer.h"
@@ -85,6 +86,8 @@ private slots:
     void exceptionInALoopHandlerEndsTheLoop();
     void quitEndsTheLoopAfterTheRunningHandler();
     void runHandlerReportsAndGoesOn();
+    void x11PreferredOverWayland_data();
+    void x11PreferredOverWayland();
 };
 
 void RuntimeTest::exceptionInStartUp()
@@ -136,6 +139,44 @@ void RuntimeTest::runHandlerReportsAndGoesOn()
     QVERIFY(!RunHandler("Canvas1.MouseUp", [] { throw 42; }));
     QVERIFY(RunHandler("Canvas1.MouseUp", [] {}));
     QCOMPARE(capture.Text(), QByteArray("tovy: unhandled exception in Canvas1.MouseUp: unknown exception\n"));
+}
+
+void RuntimeTest::x11PreferredOverWayland_data()
+{
+    QTest::addColumn<bool>("wayland");
+    QTest::addColumn<bool>("x11");
+    QTest::addColumn<QByteArray>("chosen"); // given beforehand: kept
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("both: X11") << true << true << QByteArray() << QByteArray("xcb");
+    QTest::newRow("Wayland only: left to Qt") << true << false << QByteArray() << QByteArray();
+    QTest::newRow("X11 only: left to Qt") << false << true << QByteArray() << QByteArray();
+    QTest::newRow("a chosen platform is kept") << true << true << QByteArray("wayland") << QByteArray("wayland");
+}
+
+void RuntimeTest::x11PreferredOverWayland()
+{
+    QFETCH(bool, wayland);
+    QFETCH(bool, x11);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, expected);
+    const char *names[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
+    QByteArray saved[3];
+    bool wasSet[3];
+    for (int i = 0; i < 3; ++i) {
+        wasSet[i] = qEnvironmentVariableIsSet(names[i]);
+        saved[i] = qgetenv(names[i]);
+    }
+    auto set = [](const char *name, bool on, const QByteArray &value) {
+        on ? (void)qputenv(name, value) : (void)qunsetenv(name);
+    };
+    set("WAYLAND_DISPLAY", wayland, "wayland-0");
+    set("DISPLAY", x11, ":0");
+    set("QT_QPA_PLATFORM", !chosen.isEmpty(), chosen);
+    detail::PreferX11();
+    const QByteArray result = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 0; i < 3; ++i)
+        set(names[i], wasSet[i], saved[i]);
+    QCOMPARE(result, expected);
 }
 
 QTEST_MAIN(RuntimeTest)

@@ -18,6 +18,7 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QEventLoop>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -95,6 +96,7 @@ private slots:
     void controlInsideAnotherKeepsWindowCoordinates();
     void timerWaitsForTheRunningHandler();
     void timerWaitsForAModalLoop();
+    void timerWaitsForTheColourPicker();
     void noTickBeforeOpenHasEnded();
     void closeBoxOrderAndDestruction();
     void closeRefusedKeepsTheWindow();
@@ -554,6 +556,39 @@ void WindowsTest::timerWaitsForAModalLoop()
     QCOMPARE(log.at(0), std::string("picker opens"));
     QCOMPARE(log.at(1), std::string("picker closes"));
     QTRY_VERIFY(log.size() >= 3);
+}
+
+void WindowsTest::timerWaitsForTheColourPicker()
+{
+    std::vector<std::string> log;
+    OpenTestWindow([&](TestWindow &w) {
+        w.create = [&](TestWindow &self) {
+            AddControl<Timer>(self, "Timer1", {{"Mode", 2}, {"Period", 5}}).OnAction([&](Timer &) { log.push_back("tick"); });
+        };
+    });
+    QString title;
+    // The user picks a colour after a while; the ticks meanwhile must wait.
+    QTimer::singleShot(80, [&] {
+        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        dialog->setCurrentColor(QColor(0, 0, 128));
+        log.push_back("chosen");
+        dialog->accept();
+    });
+    Color color = RGB(255, 255, 255);
+    const bool confirmed = SelectColor(color, "背景色");
+    log.push_back("returned");
+    QVERIFY(confirmed);
+    QCOMPARE(color, RGB(0, 0, 128));
+    QCOMPARE(title, QStringLiteral("背景色"));
+    QCOMPARE(Joined(log), QString("chosen; returned"));
+    QTRY_VERIFY(log.size() >= 3);
+
+    // A cancel leaves the colour.
+    QTimer::singleShot(10, [] { QApplication::activeModalWidget()->close(); });
+    QVERIFY(!SelectColor(color, "背景色"));
+    QCOMPARE(color, RGB(0, 0, 128));
 }
 
 void WindowsTest::noTickBeforeOpenHasEnded()
