@@ -32,6 +32,8 @@ std::unique_ptr<QApplication> g_qtApplication;
 struct ApplicationState {
     platform::MenuBar *menuBar = nullptr;
     std::map<std::string, std::function<bool()>> menuHandlers;
+    // Goes with the application, while Qt is still there for its icon.
+    std::shared_ptr<platform::DockItem> dockItem;
 };
 
 std::map<const Application *, ApplicationState> &States()
@@ -165,6 +167,8 @@ void Application::Quit(int32_t status)
 }
 
 namespace detail {
+
+std::shared_ptr<DockItem> &DockItemSlot(const Application &app) { return States()[&app].dockItem; }
 
 // The application's handler for an item, or none.
 const std::function<bool()> *ApplicationMenuHandler(std::string_view name)

@@ -77,11 +77,11 @@ class MouseChain : public QObject {
 public:
     static MouseChain &Instance()
     {
-        static MouseChain *chain = [] {
-            auto *created = new MouseChain(QCoreApplication::instance());
-            QCoreApplication::instance()->installEventFilter(created);
-            return created;
-        }();
+        static QPointer<MouseChain> chain;
+        if (!chain) { // once per QApplication, which owns it
+            chain = new MouseChain(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(chain);
+        }
         return *chain;
     }
 
@@ -181,9 +181,10 @@ bool FrameWidget::event(QEvent *event)
 
 void FrameWidget::closeEvent(QCloseEvent *event)
 {
-    event->ignore(); // the window decides, and Dispose hides it
     if (impl && !impl->closing)
         impl->CloseRequested(false);
+    // Accepted only when the window went: CancelClose may have refused.
+    event->setAccepted(!impl || impl->closing);
 }
 
 void FrameWidget::mousePressEvent(QMouseEvent *event)
@@ -346,6 +347,8 @@ void WindowImpl::Dispose()
     frame->hide();
     contextMenu.reset();
     shortcutActions.clear();
+    for (const auto &control : controls)
+        control->Impl().WindowClosed();
     detail::WindowClosed(owner);
     auto &registry = Registry();
     auto found = std::find_if(registry.begin(), registry.end(),
@@ -558,7 +561,7 @@ namespace testing {
 
 QWidget *WidgetOf(const Window &window) { return window.Impl().frame.get(); }
 
-double OpacityOf(const Window &window) { return window.Impl().frame->windowOpacity(); }
+double OpacityOf(const Window &window) { return window.Impl().opacity; }
 
 void DestroyAllWindows()
 {

@@ -53,6 +53,7 @@ public:
     bool minimizeButton = true;
     bool maximizeButton = false;
     bool resizeable = false;
+    double opacity = 1.0; // as Qt holds it, without its rounding to 256 steps
 
     // While opening, Show and Hide only record the wish; it is applied
     // after Open so that nothing is drawn before.
