@@ -323,6 +323,16 @@ void WindowImpl::SetPosition(int left, int top)
 {
     // The content area's place; Qt adds the frame around it.
     frame->setGeometry(left, top, frame->width(), frame->height());
+    requestedPosition = QPoint(left, top);
+    placedPosition = frame->geometry().topLeft();
+}
+
+QPoint WindowImpl::Position() const
+{
+    const QPoint actual = frame->geometry().topLeft();
+    if (requestedPosition && actual == placedPosition)
+        return *requestedPosition;
+    return actual; // moved since, by the user or the window manager
 }
 
 void WindowImpl::CloseRequested(bool fromCode)
@@ -371,8 +381,8 @@ Window::~Window() = default;
 
 const std::string &Window::ClassName() const { return impl_->className; }
 
-int32_t Window::Left() const { return impl_->frame->geometry().x(); }
-int32_t Window::Top() const { return impl_->frame->geometry().y(); }
+int32_t Window::Left() const { return impl_->Position().x(); }
+int32_t Window::Top() const { return impl_->Position().y(); }
 int32_t Window::Width() const { return impl_->frame->width(); }
 int32_t Window::Height() const { return impl_->frame->height(); }
 void Window::SetLeft(int32_t left) { impl_->SetPosition(left, Top()); }

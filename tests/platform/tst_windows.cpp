@@ -75,6 +75,7 @@ private slots:
 
     void geometryAppliesAtOnceAndReadsBack_data();
     void geometryAppliesAtOnceAndReadsBack();
+    void positionReadsBackAtTheScreenEdge();
     void userCannotResize();
     void openingOrderAndFirstPaint();
     void foundDuringItsOwnOpen();
@@ -114,6 +115,22 @@ void WindowsTest::geometryAppliesAtOnceAndReadsBack_data()
     QTest::newRow("normal calendar") << 102 << 114;
     QTest::newRow("with the settings panel") << 392 << 114;
     QTest::newRow("small mode below any minimum") << 19 << 14;
+}
+
+// At the screen's edge the platform may push the frame back on screen; code
+// still reads back what it set, and a later move by the user is seen.
+void WindowsTest::positionReadsBackAtTheScreenEdge()
+{
+    TestWindow &window = OpenTestWindow([](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+    });
+    window.SetLeft(0);
+    window.SetTop(0);
+    QCOMPARE(window.Left(), 0);
+    QCOMPARE(window.Top(), 0);
+    W(window)->move(300, 200); // as the user dragging it
+    QCOMPARE(window.Left(), W(window)->geometry().x());
+    QVERIFY(window.Left() >= 300);
 }
 
 void WindowsTest::geometryAppliesAtOnceAndReadsBack()
