@@ -293,7 +293,7 @@ void WindowImpl::ApplyFlags()
     const bool shown = frame->isVisible();
     frame->setWindowFlags(flags);
     if (shown)
-        frame->show();
+        ShowFrame();
 }
 
 void WindowImpl::ApplyBackColor()
@@ -325,6 +325,14 @@ void WindowImpl::SetPosition(int left, int top)
     frame->setGeometry(left, top, frame->width(), frame->height());
     requestedPosition = QPoint(left, top);
     placedPosition = frame->geometry().topLeft();
+}
+
+void WindowImpl::ShowFrame()
+{
+    const bool asPlaced = requestedPosition && frame->geometry().topLeft() == placedPosition;
+    frame->show();
+    if (asPlaced)
+        placedPosition = frame->geometry().topLeft();
 }
 
 QPoint WindowImpl::Position() const
@@ -429,7 +437,7 @@ void Window::Show()
         impl_->wantVisible = true;
         return;
     }
-    impl_->frame->show();
+    impl_->ShowFrame();
     impl_->frame->raise();
     impl_->frame->activateWindow();
     detail::WindowActivated(*this);
@@ -558,7 +566,7 @@ Window &OpenWindow(std::unique_ptr<Window> window)
     impl.opened = true;
     if (!impl.closing) {
         if (impl.wantVisible) {
-            impl.frame->show();
+            impl.ShowFrame();
             detail::WindowActivated(w);
         }
         for (const auto &control : impl.controls)

@@ -82,6 +82,8 @@ public:
     // The position code set, as long as only the platform's own correction
     // (keeping the frame on screen) has moved the window since.
     QPoint Position() const;
+    // Shows the frame; a correction of the position on showing is the platform's.
+    void ShowFrame();
 
     // The close box and Close(): CancelClose, Close, then destroyed.
     void CloseRequested(bool fromCode);

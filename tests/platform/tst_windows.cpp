@@ -123,7 +123,16 @@ void WindowsTest::positionReadsBackAtTheScreenEdge()
 {
     TestWindow &window = OpenTestWindow([](TestWindow &w) {
         w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.open = [](TestWindow &self) { // placed before it is first shown
+            self.SetLeft(0);
+            self.SetTop(0);
+        };
     });
+    QCOMPARE(window.Left(), 0);
+    QCOMPARE(window.Top(), 0);
+    window.Hide();
+    window.Show();
+    QCOMPARE(window.Left(), 0);
     window.SetLeft(0);
     window.SetTop(0);
     QCOMPARE(window.Left(), 0);
