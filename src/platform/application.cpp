@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <map>
 #include <optional>
@@ -28,6 +29,7 @@ std::optional<int> g_quitStatus;
 bool g_idleWorkPosted = false;
 std::vector<std::function<void()>> g_idleWork;
 std::unique_ptr<QApplication> g_qtApplication;
+bool g_exiting = false;
 
 struct ApplicationState {
     platform::MenuBar *menuBar = nullptr;
@@ -100,6 +102,14 @@ void WhenIdle(std::function<void()> work)
     g_idleWork.push_back(std::move(work));
     if (g_depth == 0)
         PostIdleWork();
+}
+
+void WatchForExit()
+{
+    // Registered after the Runtime was made, so at exit it runs before a
+    // static Runtime's destructor.
+    static const bool watching = std::atexit([] { g_exiting = true; }) == 0;
+    (void)watching;
 }
 
 } // namespace detail
@@ -195,8 +205,12 @@ Runtime::Runtime(int &argc, char **argv)
 
 Runtime::~Runtime()
 {
-    testing::DestroyAllWindows();
     g_idleWork.clear();
+    if (g_exiting) {
+        (void)g_qtApplication.release(); // the process ends; Qt's globals may be gone
+        return;
+    }
+    testing::DestroyAllWindows();
     g_qtApplication.reset();
 }
 

@@ -544,6 +544,7 @@ Window *FindWindow(std::string_view className)
 
 Window &OpenWindow(std::unique_ptr<Window> window)
 {
+    detail::WatchForExit();
     Window &w = *window;
     WindowImpl &impl = w.Impl();
     Registry().push_back(std::move(window));
