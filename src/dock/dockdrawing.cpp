@@ -3,6 +3,8 @@
 
 #include "window/window1.h"
 
+#include "dock/dockdrawcount.h"
+
 #include "app/app.h"
 #include "calendar/calendar.h"
 #include "platform/date.h"
@@ -31,6 +33,8 @@ constexpr double kMonthScale = 5.0;
 constexpr platform::Color kRed = platform::RGB(255, 0, 0);
 constexpr platform::Color kBlue = platform::RGB(0, 0, 255);
 constexpr platform::Color kBlack = platform::RGB(0, 0, 0);
+
+int64_t drawCount = 0;
 
 std::string WeekdayCharacter(int32_t dayOfWeek)
 {
@@ -88,8 +92,14 @@ DayText DayTextFor(int32_t mode, const platform::Date &today)
 
 } // namespace
 
+int64_t Dock_Draw_Count()
+{
+    return drawCount;
+}
+
 void Window1::Draw_Dock()
 {
+    ++drawCount;
     MyCanv = std::make_shared<platform::Picture>(kTileSize, kTileSize, 32);
     Draw_Back();
     if (Module1::MyDock == 0)
