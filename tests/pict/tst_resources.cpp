@@ -199,8 +199,10 @@ void TestResources::usesFileNamesExactly()
     QFETCH(QString, file);
     QFETCH(QString, otherCase);
     const QString dir = folder_->path();
-    tovy::testing::SetButtonPicturesFolder(dir.toStdString());
     QVERIFY(CopyTo(dir, file, otherCase));
+    if (QFile::exists(dir + QLatin1Char('/') + file))
+        QSKIP("this file system ignores letter case");
+    tovy::testing::SetButtonPicturesFolder(dir.toStdString());
     QVERIFY(!accessor());
     QVERIFY(CopyTo(dir, file, file));
     QVERIFY(accessor());
