@@ -153,10 +153,11 @@ void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour()
     QVERIFY(iconprobe::Exactly(tile.pixel(3, 508), kBackground));
 
     // The text's ink: its colour, from the place given (four times, as the
-    // day picture is scaled), and nothing in the other day colours.
+    // day picture is scaled; a glyph's side bearing in front of it), and
+    // nothing in the other day colours.
     const iconprobe::Ink ink = InkOf(tile, colour);
     QVERIFY2(ink.count > 1000, qPrintable(QString::number(ink.count)));
-    QVERIFY2(ink.bounds.left() >= 4 * x && ink.bounds.left() < 4 * x + 48,
+    QVERIFY2(ink.bounds.left() >= 4 * x && ink.bounds.left() < 4 * x + size,
              qPrintable(QString::number(ink.bounds.left())));
     QVERIFY(ink.bounds.top() >= 4 * (y - size) - 8);
     QCOMPARE(iconprobe::InkLines(tile, colour), lines);

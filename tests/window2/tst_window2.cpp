@@ -31,6 +31,9 @@ using tovy::testing::TovyTestApp;
 
 namespace {
 
+// Qt keeps a window's opacity in steps of 1/255.
+constexpr double kOpacityStep = 1.0 / 255;
+
 enum class Opener { Preferences, HoverButton, WindowClick };
 
 void Click(platform::Control *control)
@@ -190,7 +193,7 @@ void TestWindow2::openersCopyTheCalendarWindowsSettings()
     QCOMPARE(w2.Slider1()->Value(), 80);
     QCOMPARE(w2.TransText()->Text(), std::string("80"));
     QCOMPARE(tovy::Module1::Trans, 80);
-    QVERIFY(qAbs(platform::testing::OpacityOf(w) - 0.8) < 1e-6);
+    QVERIFY(qAbs(platform::testing::OpacityOf(w) - 0.8) < kOpacityStep);
 }
 
 void TestWindow2::openersCopyTheNumberBeforeTheSlider_data()
@@ -282,7 +285,7 @@ void TestWindow2::sliderAppliesTransparencyAtOnce()
     Window2 &w2 = Opened();
 
     w2.Slider1()->SetValue(70);
-    QVERIFY(qAbs(platform::testing::OpacityOf(w) - 0.7) < 1e-6);
+    QVERIFY(qAbs(platform::testing::OpacityOf(w) - 0.7) < kOpacityStep);
     QCOMPARE(w2.TransText()->Text(), std::string("70"));
     QCOMPARE(w.TransText()->Text(), std::string("70"));
     QCOMPARE(w.Slider1()->Value(), 70);
