@@ -555,7 +555,7 @@ void WindowsTest::timerWaitsForTheRunningHandler()
     QTest::mouseClick(W(*window._ControlByName("Busy")), Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(log.at(0), std::string("handler begins"));
     QCOMPARE(log.at(1), std::string("handler ends"));
-    QTRY_COMPARE(log.size(), size_t{3});
+    QTRY_VERIFY(log.size() >= 3); // the tick that waited, and it repeats again
     QCOMPARE(log.at(2), std::string("tick"));
 }
 
