@@ -28,6 +28,7 @@ private slots:
     void menuBar_data();
     void menuBar();
     void menuEnablingShowsPreferencesAndEnablesNothing();
+    void editItemsRunNoHandler();
     void onlyTheCalendarWindowExists();
     void opensOnTodaysMonth();
     void dayCellPlaces_data();
@@ -111,6 +112,18 @@ void StartupTest::menuEnablingShowsPreferencesAndEnablesNothing()
         for (int i = 0; i < bar->Item(m)->Count(); ++i)
             QVERIFY(!bar->Item(m)->Item(i)->EnabledWasSet());
     }
+}
+
+void StartupTest::editItemsRunNoHandler()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    for (const char *item : {"EditUndo", "EditSeparator1", "EditCut", "EditCopy", "EditPaste", "EditClear",
+                             "EditSeparator2", "EditSelectAll"})
+        QVERIFY2(!platform::testing::ChooseMenuItem(item), item);
+    QCOMPARE(w.Width(), 102);
+    QVERIFY(tovy::Window2::Existing() == nullptr);
+    QVERIFY(!platform::testing::QuitRequested());
 }
 
 void StartupTest::onlyTheCalendarWindowExists()
@@ -314,8 +327,8 @@ void StartupTest::closing()
     if (byQuitItem) {
         platform::testing::ChooseMenuItem("FileQuit");
     } else {
-        QWidget *top = platform::testing::WidgetOf(w)->window();
-        QVERIFY(top->close()); // never refused
+        platform::testing::WidgetOf(w)->window()->close();
+        QTRY_VERIFY(Window1::Existing() == nullptr); // never refused
     }
 
     QCOMPARE(platform::testing::QuitRequested(), std::optional<int>(0));
