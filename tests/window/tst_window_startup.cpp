@@ -13,6 +13,7 @@
 #include "platform/timer.h"
 #include "settings/module1.h"
 #include "settings/window2.h"
+#include "window/buttonpictures.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -31,6 +32,8 @@ private slots:
     void editItemsRunNoHandler();
     void onlyTheCalendarWindowExists();
     void opensOnTodaysMonth();
+    void openingRestoresTheSavedLook_data();
+    void openingRestoresTheSavedLook();
     void dayCellPlaces_data();
     void dayCellPlaces();
     void templateCellStaysOutOfTheGrid();
@@ -171,6 +174,67 @@ void StartupTest::opensOnTodaysMonth()
     // The opening's own settings of the dock controls are over.
     QVERIFY(tovy::Module1::Flag_Start);
     QVERIFY(tovy::Module1::Flag_Radio);
+}
+
+void StartupTest::openingRestoresTheSavedLook_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("dayTxt");
+    QTest::addColumn<QColor>("dayTxtColour");
+    QTest::addColumn<int>("trans");
+    QTest::addColumn<QColor>("background");
+
+    const QDate dec10(2026, 12, 10);
+    const QColor black(0, 0, 0), red(255, 0, 0), white(255, 255, 255);
+    QTest::newRow("small mode: a tile with today's number")
+        << dec10 << QStringList{"200", "300", "0", "0", "0", "True", "0", "False", "0"} << QSize(19, 14) << "10"
+        << black << 100 << white;
+    QTest::newRow("small mode on a Sunday holiday, the 3rd: blank, digit, red")
+        << QDate(2026, 5, 3) << QStringList{"200", "300", "0", "0", "0", "True", "90", "False", "0"}
+        << QSize(19, 14) << " 3" << red << 90 << white;
+    QTest::newRow("normal mode keeps the number ready")
+        << dec10 << QStringList{"200", "300", "10", "20", "30", "False", "80", "False", "0"} << QSize(102, 114)
+        << "10" << black << 80 << QColor(10, 20, 30);
+    QTest::newRow("no settings file: opaque, white")
+        << dec10 << QStringList{} << QSize(102, 114) << "10" << black << 100 << white;
+}
+
+void StartupTest::openingRestoresTheSavedLook()
+{
+    QFETCH(QDate, today);
+    QFETCH(QStringList, settings);
+    QFETCH(QSize, size);
+    QFETCH(QString, dayTxt);
+    QFETCH(QColor, dayTxtColour);
+    QFETCH(int, trans);
+    QFETCH(QColor, background);
+
+    TovyTestApp app(today.year(), today.month(), today.day());
+    if (!settings.isEmpty())
+        app.WriteSettings(settings);
+    Window1 &w = app.Open();
+
+    const bool small = size == QSize(19, 14);
+    QCOMPARE(QSize(w.Width(), w.Height()), size);
+    QCOMPARE(w.Win_Small, small);
+    QCOMPARE(w.DayTxt()->Visible(), small);
+    QCOMPARE(w.Canvas1()->Enabled(), !small);
+    QVERIFY(w.Canvas1()->Backdrop() == (small ? tovy::Blank() : tovy::BakYea()));
+    QCOMPARE(Q(w.DayTxt()->Text()), dayTxt);
+    QCOMPARE(tovy::testing::Rgb(w.DayTxt()->TextColor()),
+             std::make_tuple(dayTxtColour.red(), dayTxtColour.green(), dayTxtColour.blue()));
+    QVERIFY(!w.DayTxt()->Underline());
+
+    QCOMPARE(tovy::Module1::Trans, trans);
+    // The window system keeps opacity in 8 bits.
+    QVERIFY(qAbs(platform::testing::OpacityOf(w) - trans / 100.0) <= 1.0 / 255);
+    QCOMPARE(Q(w.TransText()->Text()), QString::number(trans));
+    QCOMPARE(w.Slider1()->Value(), trans);
+    QCOMPARE(tovy::testing::Rgb(w.BackColor()),
+             std::make_tuple(background.red(), background.green(), background.blue()));
+    QVERIFY(tovy::Module1::My_Col == w.BackColor());
 }
 
 void StartupTest::dayCellPlaces_data()
