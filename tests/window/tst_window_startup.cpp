@@ -4,6 +4,8 @@
 #include "windowprobe.h"
 
 #include "app/app.h"
+#include "app/mainmenubar.h"
+#include "app/startup.h"
 #include "platform/bevelbutton.h"
 #include "platform/checkbox.h"
 #include "platform/menuitem.h"
@@ -16,6 +18,7 @@
 #include "window/buttonpictures.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QtTest>
 
 using tovy::Window1;
@@ -26,6 +29,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void mainRunsFromStartUpToQuit();
     void menuBar_data();
     void menuBar();
     void menuEnablingShowsPreferencesAndEnablesNothing();
@@ -44,6 +48,47 @@ private slots:
     void closing_data();
     void closing();
 };
+
+void StartupTest::mainRunsFromStartUpToQuit()
+{
+    QTemporaryDir folder;
+    platform::testing::SetNow(2026, 12, 10);
+    platform::testing::SetScreens({platform::ScreenInfo{0, 0, 1440, 900}});
+    platform::testing::SetConfigFolder(folder.path().toStdString());
+    platform::testing::ClearQuitRequest();
+
+    // What the running program looks like once its loop has started.
+    bool appHasTheBar = false;
+    int windows = -1;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        appHasTheBar = tovy::App::Instance().MenuBar() == &tovy::MainMenuBar::Instance();
+        windows = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            windows += top->isVisible() ? 1 : 0;
+        if (Window1 *w = Window1::Existing())
+            title = Q(w->Title());
+        platform::testing::ChooseMenuItem("FileQuit");
+    });
+    char name[] = "tovy";
+    char *argv[] = {name, nullptr};
+    int argc = 1;
+    const int status = tovy::Main(argc, argv);
+
+    QCOMPARE(status, 0);
+    QVERIFY(appHasTheBar);
+    QCOMPARE(windows, 1);
+    QCOMPARE(title, QStringLiteral("12.10.木"));
+    QVERIFY(platform::Application::Current() == nullptr);
+    QVERIFY(QFile::exists(QDir(folder.path()).filePath("Tovy prefs")));
+
+    platform::testing::DestroyAllWindows();
+    platform::testing::ClearQuitRequest();
+    platform::testing::ResetConfigFolder();
+    platform::testing::ResetScreens();
+    platform::testing::ResetNow();
+    TovyTestApp::ResetSettingsValues();
+}
 
 void StartupTest::menuBar_data()
 {
