@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/mainmenubar.h"
 #include "app/startup.h"
+#include "dock/dockdrawcount.h"
 #include "platform/bevelbutton.h"
 #include "platform/checkbox.h"
 #include "platform/menuitem.h"
@@ -38,6 +39,8 @@ private slots:
     void opensOnTodaysMonth();
     void openingRestoresTheSavedLook_data();
     void openingRestoresTheSavedLook();
+    void iconDrawnOnceWhileOpening_data();
+    void iconDrawnOnceWhileOpening();
     void dayCellPlaces_data();
     void dayCellPlaces();
     void templateCellStaysOutOfTheGrid();
@@ -280,6 +283,29 @@ void StartupTest::openingRestoresTheSavedLook()
     QCOMPARE(tovy::testing::Rgb(w.BackColor()),
              std::make_tuple(background.red(), background.green(), background.blue()));
     QVERIFY(tovy::Module1::My_Col == w.BackColor());
+}
+
+void StartupTest::iconDrawnOnceWhileOpening_data()
+{
+    QTest::addColumn<QString>("dockLine");
+    QTest::addColumn<int>("drawings");
+    QTest::newRow("icon on: drawn once") << "True" << 1;
+    QTest::newRow("icon off: not drawn") << "False" << 0;
+}
+
+void StartupTest::iconDrawnOnceWhileOpening()
+{
+    QFETCH(QString, dockLine);
+    QFETCH(int, drawings);
+
+    TovyTestApp app;
+    app.WriteSettings({"200", "300", "0", "0", "0", "False", "70", dockLine, "2"});
+    const int64_t before = tovy::Dock_Draw_Count();
+    Window1 &w = app.Open();
+    QCOMPARE(tovy::Dock_Draw_Count() - before, int64_t{drawings});
+    QCOMPARE(w.CheckBox1()->Value(), drawings == 1);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w.RadioButton1(i)->Enabled(), drawings == 1);
 }
 
 void StartupTest::dayCellPlaces_data()

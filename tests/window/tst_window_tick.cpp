@@ -3,6 +3,7 @@
 #include "support/tovytestapp.h"
 #include "windowprobe.h"
 
+#include "dock/dockdrawcount.h"
 #include "platform/checkbox.h"
 #include "platform/timer.h"
 
@@ -38,6 +39,8 @@ private slots:
     void dayChange();
     void noChangeChangesNothing();
     void theTimerNoticesWithinASecond();
+    void iconRedrawnOncePerChangeWhileTicked_data();
+    void iconRedrawnOncePerChangeWhileTicked();
 };
 
 void TickTest::dayChange_data()
@@ -140,6 +143,29 @@ void TickTest::theTimerNoticesWithinASecond()
     platform::testing::SetNow(2026, 12, 11, 0, 0, 0);
     QTRY_COMPARE_WITH_TIMEOUT(Q(w.Title()), QStringLiteral("12.11.金"), 2500);
     QCOMPARE(UnderlinedCells(w), QList<int>{13});
+}
+
+void TickTest::iconRedrawnOncePerChangeWhileTicked_data()
+{
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("box ticked: one drawing per change") << true;
+    QTest::newRow("box clear: the icon is left alone") << false;
+}
+
+void TickTest::iconRedrawnOncePerChangeWhileTicked()
+{
+    QFETCH(bool, ticked);
+
+    TovyTestApp app(2026, 12, 10);
+    Window1 &w = app.Open();
+    w.CheckBox1()->SetValue(ticked);
+    const int64_t before = tovy::Dock_Draw_Count();
+
+    platform::testing::SetNow(2026, 12, 11);
+    w.Timer1_Action(*w.Timer1());
+    w.Timer1_Action(*w.Timer1()); // no second change
+
+    QCOMPARE(tovy::Dock_Draw_Count() - before, ticked ? 1 : 0);
 }
 
 QTEST_MAIN(TickTest)
