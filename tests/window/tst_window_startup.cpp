@@ -35,6 +35,8 @@ private slots:
     void menuBar();
     void menuEnablingShowsPreferencesAndEnablesNothing();
     void editItemsRunNoHandler();
+    void preferencesReachOneSettingsWindow();
+    void preferencesItemWidensThenOpensTheSettingsWindow();
     void onlyTheCalendarWindowExists();
     void opensOnTodaysMonth();
     void openingRestoresTheSavedLook_data();
@@ -175,6 +177,34 @@ void StartupTest::editItemsRunNoHandler()
     QCOMPARE(w.Width(), 102);
     QVERIFY(tovy::Window2::Existing() == nullptr);
     QVERIFY(!platform::testing::QuitRequested());
+}
+
+void StartupTest::preferencesReachOneSettingsWindow()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QVERIFY(app.app()._My_Pref_Action());
+    tovy::Window2 *settings = tovy::Window2::Existing();
+    QVERIFY(settings != nullptr);
+    QVERIFY(settings->Visible());
+    QVERIFY(app.app()._My_Pref_Action()); // open already: the same window again
+    QCOMPARE(tovy::Window2::Existing(), settings);
+    QCOMPARE(Window1::Existing(), &w);
+}
+
+void StartupTest::preferencesItemWidensThenOpensTheSettingsWindow()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QWidget *top = platform::testing::WidgetOf(w)->window();
+    top->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(top));
+
+    // The calendar window's own handler widens it and declines, so the
+    // application's handler opens the settings window as well.
+    platform::testing::ChooseMenuItem("My_Pref");
+    QCOMPARE(w.Width(), 392);
+    QVERIFY(tovy::Window2::Existing() != nullptr);
 }
 
 void StartupTest::onlyTheCalendarWindowExists()
