@@ -4,6 +4,8 @@
 #include "support/tovytestapp.h"
 #include "windowprobe.h"
 
+#include "dock/dockdrawcount.h"
+#include "platform/checkbox.h"
 #include "platform/picture.h"
 #include "window/buttonpictures.h"
 
@@ -82,6 +84,7 @@ private slots:
     void navigation_data();
     void navigation();
     void releaseAnywhereSteps();
+    void navigationLeavesTheIconAlone();
     void holidays_data();
     void holidays();
     void yearUpTo1582StartsInCell8();
@@ -180,6 +183,16 @@ void MonthTest::releaseAnywhereSteps()
     tovy::testing::Release(w.Canvas4(), QPoint(150, 60)); // far outside the button
     QCOMPARE(ShownMonth(w), QStringLiteral("2027/1"));
     VerifyUpFaces(w);
+}
+
+void MonthTest::navigationLeavesTheIconAlone()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    w.CheckBox1()->SetValue(true);
+    const int64_t before = tovy::Dock_Draw_Count();
+    ClickAll(w, {"Canvas1", "Canvas2", "Canvas3", "Canvas4", "Canvas5"});
+    QCOMPARE(tovy::Dock_Draw_Count(), before);
 }
 
 void MonthTest::holidays_data()
