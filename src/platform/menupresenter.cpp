@@ -200,6 +200,8 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
     if (!IsOpen(&window))
         return;
     WindowImpl &impl = window.Impl();
+    if (impl.contextMenu)
+        impl.contextMenu.release()->deleteLater();
     impl.contextMenu = std::make_unique<QMenu>(impl.frame.get());
     FillMenu(*impl.contextMenu, *bar, false);
     impl.contextMenu->popup(globalPos);
@@ -208,12 +210,24 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
 void InstallShortcuts(Window &window)
 {
     WindowImpl &impl = window.Impl();
-    impl.shortcutActions.clear();
     MenuBar *bar = CurrentBar();
-    if (!bar || impl.closing || !MenusAsContextMenu())
-        return; // a global menu bar answers the keys itself
     std::vector<const MenuItem *> items;
-    CollectShortcutItems(*bar, items);
+    // A global menu bar answers the keys itself.
+    if (bar && !impl.closing && MenusAsContextMenu())
+        CollectShortcutItems(*bar, items);
+    std::string wanted;
+    for (const MenuItem *item : items)
+        wanted += item->Name() + '\t' + item->KeyboardShortcut() + '\n';
+    // Most changes (an item shown, a handler added) leave the keys as they
+    // are; and the action whose key runs this must not go while it runs.
+    if (wanted == impl.shortcutsInstalled && items.size() == impl.shortcutActions.size())
+        return;
+    for (auto &old : impl.shortcutActions) {
+        old->setShortcut({}); // answers no key from now on
+        old.release()->deleteLater();
+    }
+    impl.shortcutActions.clear();
+    impl.shortcutsInstalled = wanted;
     for (const MenuItem *item : items) {
         auto action = std::make_unique<QAction>();
         action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
