@@ -103,15 +103,35 @@ void CollectShortcutItems(const MenuItem &parent, std::vector<const MenuItem *> 
 
 #ifdef Q_OS_MACOS
 std::unique_ptr<QMenuBar> g_globalBar;
+std::string g_globalBarBuilt;
+
+// Names, texts and keys of every item: what the bar is built from. Shown and
+// enabled states are refreshed each time a menu opens.
+void DescribeItems(const MenuItem &parent, std::string &out)
+{
+    for (int32_t i = 0; i < parent.Count(); ++i) {
+        const MenuItem &item = *parent.Item(i);
+        out += item.Name() + '\t' + item.Text() + '\t' + item.KeyboardShortcut() + '\n';
+        DescribeItems(item, out);
+        out += '\n';
+    }
+}
 
 void RebuildGlobalBar()
 {
     MenuBar *bar = CurrentBar();
-    if (!bar) {
-        g_globalBar.reset();
+    std::string wanted;
+    if (bar)
+        DescribeItems(*bar, wanted);
+    if (g_globalBar && wanted == g_globalBarBuilt)
         return;
-    }
-    // Made anew, so that the menus of the old bar go with it.
+    // Made anew, so that the menus of the old bar go with it, once the
+    // event that may come from one of them has been handled.
+    if (g_globalBar)
+        g_globalBar.release()->deleteLater();
+    g_globalBarBuilt = wanted;
+    if (!bar)
+        return;
     g_globalBar = std::make_unique<QMenuBar>(nullptr);
     for (int32_t i = 0; i < bar->Count(); ++i) {
         const MenuItem &menuItem = *bar->Item(i);
