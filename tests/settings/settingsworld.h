@@ -1,73 +1,55 @@
 #pragma once
 
-// One run of the program for a test: a temporary settings folder, the clock
-// at 10 December 2026, one 1440 by 900 screen, the application with its
-// menus, and the calendar window opened on demand.
+// One run of the program for a settings test, on the shared fixture (fixed
+// clock, one 1440 by 900 screen, temporary settings folder), with a restart
+// that keeps the settings folder.
 
-#include "app/app.h"
-#include "app/mainmenubar.h"
+#include "support/tovytestapp.h"
+
 #include "platform/application.h"
 #include "platform/testing.h"
-#include "settings/module1.h"
 #include "window/window1.h"
 
+#include <QFileInfo>
 #include <QString>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace settingstest {
 
-class SettingsWorld {
-public:
-    SettingsWorld()
+// The framework's run-time, made once for the test executable before the
+// first program.
+struct RuntimeMade {
+    RuntimeMade()
     {
         static int argc = 1;
         static char name[] = "tovy-test";
         static char *argv[] = {name, nullptr};
         static platform::Runtime runtime(argc, argv);
-        static std::unique_ptr<tovy::App> app = [] {
-            auto made = std::make_unique<tovy::App>();
-            made->SetMenuBar(&tovy::MainMenuBar::Instance());
-            made->Register();
-            return made;
-        }();
-        platform::testing::SetConfigFolder(folder_.path().toStdString());
-        platform::testing::SetNow(2026, 12, 10);
-        platform::testing::SetScreens({{0, 0, 1440, 900}});
-        restart();
     }
+};
 
-    ~SettingsWorld()
-    {
-        restart();
-        platform::testing::ResetConfigFolder();
-        platform::testing::ResetNow();
-        platform::testing::ResetScreens();
-        platform::testing::SetColorChoice(nullptr);
-    }
-
+class SettingsWorld : private RuntimeMade {
+public:
+    SettingsWorld() = default;
+    ~SettingsWorld() { platform::testing::SetColorChoice(nullptr); }
     SettingsWorld(const SettingsWorld &) = delete;
     SettingsWorld &operator=(const SettingsWorld &) = delete;
 
-    QString folder() const { return folder_.path(); }
+    QString folder() const { return QFileInfo(app_.SettingsPath()).path(); }
 
-    tovy::Window1 &openWindow() { return tovy::Window1::Instance(); }
+    tovy::Window1 &openWindow() { return app_.Open(); }
 
-    // The process ends and starts again: no window, settings values zero.
+    // The program ends and starts again over the same settings folder: no
+    // window, the settings values zero, no quit asked for.
     void restart()
     {
         platform::testing::DestroyAllWindows();
         platform::testing::ClearQuitRequest();
-        tovy::Module1::Trans = 0;
-        tovy::Module1::My_Col = {};
-        tovy::Module1::Flag_Start = false;
-        tovy::Module1::MyDock = 0;
-        tovy::Module1::Flag_Radio = false;
+        platform::testing::SetConfigFolder(folder().toStdString());
+        tovy::testing::TovyTestApp::ResetSettingsValues();
     }
 
 private:
-    QTemporaryDir folder_;
+    tovy::testing::TovyTestApp app_;
 };
 
 } // namespace settingstest
