@@ -26,9 +26,16 @@ bool TextOutputStream::Close()
         return false;
     }
     impl_->closed = true;
+    // commit() does not see a failure of the buffered bytes' last flush (a
+    // full disk, a size limit) and would put the cut file in place.
+    if (!impl_->file.flush()) {
+        impl_->error = impl_->file.errorString().toStdString();
+        impl_->file.cancelWriting();
+    }
     if (impl_->file.commit())
         return true;
-    impl_->error = impl_->file.errorString().toStdString();
+    if (impl_->error.empty())
+        impl_->error = impl_->file.errorString().toStdString();
     if (impl_->error.empty())
         impl_->error = "the file could not be written";
     return false;

@@ -58,10 +58,10 @@ inline QStringList prefsLines(const QString &folder)
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-// The opacity reaches the window as a 32-bit float.
+// The window system keeps an opacity in steps of 1/255.
 inline bool opacityIs(const platform::Window &window, double expected)
 {
-    return std::abs(platform::testing::OpacityOf(window) - expected) < 1e-6;
+    return std::abs(platform::testing::OpacityOf(window) - expected) <= 0.5 / 255 + 1e-6;
 }
 
 inline QWidget *content(const platform::Window &window)

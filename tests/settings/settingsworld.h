@@ -6,7 +6,6 @@
 
 #include "support/tovytestapp.h"
 
-#include "platform/application.h"
 #include "platform/testing.h"
 #include "window/window1.h"
 
@@ -15,19 +14,7 @@
 
 namespace settingstest {
 
-// The framework's run-time, made once for the test executable before the
-// first program.
-struct RuntimeMade {
-    RuntimeMade()
-    {
-        static int argc = 1;
-        static char name[] = "tovy-test";
-        static char *argv[] = {name, nullptr};
-        static platform::Runtime runtime(argc, argv);
-    }
-};
-
-class SettingsWorld : private RuntimeMade {
+class SettingsWorld {
 public:
     SettingsWorld() = default;
     ~SettingsWorld() { platform::testing::SetColorChoice(nullptr); }

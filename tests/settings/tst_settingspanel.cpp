@@ -261,5 +261,5 @@ void TestSettingsPanel::saveNarrowsBeforeWriting()
     QCOMPARE(lines[6], QString("65"));
 }
 
-QTEST_APPLESS_MAIN(TestSettingsPanel)
+QTEST_MAIN(TestSettingsPanel)
 #include "tst_settingspanel.moc"

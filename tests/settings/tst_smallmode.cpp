@@ -268,5 +268,5 @@ void TestSmallMode::mouseDownOutsideSmallModeChangesNothing()
     QVERIFY(window->Canvas1()->Enabled());
 }
 
-QTEST_APPLESS_MAIN(TestSmallMode)
+QTEST_MAIN(TestSmallMode)
 #include "tst_smallmode.moc"
