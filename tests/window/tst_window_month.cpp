@@ -65,10 +65,10 @@ void VerifyUpFaces(const Window1 &w)
 }
 
 // "15=建国記念日;16=振替休日": the named (and so red) cells of a month.
-std::map<int, QString> Holidays(const QString &spec)
+std::map<int, QString> Holidays(const QString &list)
 {
     std::map<int, QString> cells;
-    for (const QString &entry : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString &entry : list.split(u';', Qt::SkipEmptyParts)) {
         const QStringList parts = entry.split(u'=');
         cells[parts[0].toInt()] = parts[1];
     }
