@@ -1,0 +1,574 @@
+#include "window.h"
+
+#include "application.h"
+#include "control.h"
+#include "controlimpl.h"
+#include "eventloop.h"
+#include "menupresenter.h"
+#include "testing.h"
+#include "windowimpl.h"
+#include "windowregistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEnterEvent>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QToolTip>
+
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+std::vector<std::unique_ptr<Window>> &Registry()
+{
+    static std::vector<std::unique_ptr<Window>> windows;
+    return windows;
+}
+
+// Closed windows, destroyed once no handler runs.
+std::vector<std::unique_ptr<Window>> &Closed()
+{
+    static std::vector<std::unique_ptr<Window>> windows;
+    return windows;
+}
+
+void ReapClosed() { Closed().clear(); }
+
+template <class T>
+const T *ValueOf(const Property &property)
+{
+    return std::get_if<T>(&property.value);
+}
+
+std::string EventName(const WindowImpl &impl, const char *event)
+{
+    return impl.className + "." + event;
+}
+
+// The topmost widget at `pos` (in `parent`'s coordinates) with a tooltip,
+// also among the labels that let the mouse through.
+QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
+{
+    const QObjectList &children = parent->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto *child = qobject_cast<QWidget *>(*it);
+        if (!child || child->isWindow() || child->isHidden() || !child->geometry().contains(pos))
+            continue;
+        if (QWidget *inner = ToolTipWidgetAt(child, pos - child->pos()))
+            return inner;
+        if (!child->toolTip().isEmpty())
+            return child;
+    }
+    return nullptr;
+}
+
+// Which widgets a press or release has been offered to, deepest first. Qt
+// offers an event to the widget under the pointer and then to its parents;
+// an event handed straight to the window (as QTest does) skipped the
+// controls, and the window routes it itself.
+class MouseChain : public QObject {
+public:
+    static MouseChain &Instance()
+    {
+        static MouseChain *chain = [] {
+            auto *created = new MouseChain(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(created);
+            return created;
+        }();
+        return *chain;
+    }
+
+    // True when the event reached the window without passing a control.
+    bool CameStraight(const QMouseEvent *event, const QWidget *frame) const
+    {
+        return current == event->timestamp() && offered.size() == 1 && offered.front() == frame;
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+            || type == QEvent::MouseButtonDblClick) {
+            const auto timestamp = static_cast<QMouseEvent *>(event)->timestamp();
+            if (timestamp != current || type != currentType) {
+                current = timestamp;
+                currentType = type;
+                offered.clear();
+            }
+            offered.push_back(receiver);
+        }
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    quint64 current = 0;
+    QEvent::Type currentType = QEvent::None;
+    std::vector<const QObject *> offered;
+};
+
+// The control a press at `pos` is for: disabled ones let it through.
+QWidget *EnabledChildAt(QWidget *frame, QPoint pos)
+{
+    QWidget *target = frame->childAt(pos);
+    while (target && target != frame && !target->isEnabled())
+        target = target->parentWidget();
+    return target == frame ? nullptr : target;
+}
+
+// Hands an event the window got straight to `target`, as Qt would have.
+bool Forward(QMouseEvent *event, QWidget *frame, QWidget *target)
+{
+    QMouseEvent copy(event->type(), target->mapFrom(frame, event->position()), event->globalPosition(),
+                     event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
+    copy.setTimestamp(event->timestamp());
+    QCoreApplication::sendEvent(target, &copy);
+    return copy.isAccepted();
+}
+
+} // namespace
+
+namespace detail {
+
+std::vector<Window *> OpenWindows()
+{
+    std::vector<Window *> open;
+    for (const auto &window : Registry())
+        open.push_back(window.get());
+    return open;
+}
+
+bool IsOpen(const Window *window)
+{
+    return std::any_of(Registry().begin(), Registry().end(),
+                       [window](const auto &w) { return w.get() == window; });
+}
+
+} // namespace detail
+
+// ---- FrameWidget
+
+FrameWidget::FrameWidget(WindowImpl *impl) : impl(impl)
+{
+    MouseChain::Instance();
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+bool FrameWidget::event(QEvent *event)
+{
+    if (impl) {
+        if (event->type() == QEvent::WindowActivate)
+            detail::WindowActivated(impl->owner);
+        if (event->type() == QEvent::ToolTip) {
+            auto *help = static_cast<QHelpEvent *>(event);
+            if (QWidget *tipped = ToolTipWidgetAt(this, help->pos())) {
+                QToolTip::showText(help->globalPos(), tipped->toolTip(), tipped);
+                return true;
+            }
+        }
+    }
+    return QWidget::event(event);
+}
+
+void FrameWidget::closeEvent(QCloseEvent *event)
+{
+    event->ignore(); // the window decides, and Dispose hides it
+    if (impl && !impl->closing)
+        impl->CloseRequested(false);
+}
+
+void FrameWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (!impl || impl->closing) {
+        event->ignore();
+        return;
+    }
+    if (event->button() == Qt::RightButton && detail::MenusAsContextMenu()) {
+        event->accept();
+        detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
+        return;
+    }
+    if (MouseChain::Instance().CameStraight(event, this))
+        if (QWidget *target = EnabledChildAt(this, event->position().toPoint())) {
+            // Qt offers it to the control and, if refused, to us again.
+            impl->windowGrabbed = false;
+            const bool accepted = Forward(event, this, target);
+            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner)
+                impl->pressOwner = target;
+            event->setAccepted(accepted);
+            return;
+        }
+    const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
+    bool took = false;
+    WindowImpl *self = impl;
+    RunHandler(EventName(*self, "MouseDown").c_str(),
+               [&] { took = self->owner.Event_MouseDown(at.x(), at.y()); });
+    self->windowGrabbed = took;
+    self->pressOwner = nullptr;
+    event->setAccepted(took);
+}
+
+void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (impl && !impl->windowGrabbed && impl->pressOwner && MouseChain::Instance().CameStraight(event, this)) {
+        // The control that took the press gets its release, wherever it is.
+        QWidget *owner = impl->pressOwner;
+        impl->pressOwner = nullptr;
+        event->setAccepted(Forward(event, this, owner));
+        return;
+    }
+    if (!impl || !impl->windowGrabbed) {
+        event->ignore();
+        return;
+    }
+    impl->windowGrabbed = false;
+    event->accept();
+    // Where the window stands now: a mouse-down handler may have moved it.
+    const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
+    WindowImpl *self = impl;
+    RunHandler(EventName(*self, "MouseUp").c_str(), [&] { self->owner.Event_MouseUp(at.x(), at.y()); });
+}
+
+void FrameWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (!impl || event->buttons() != Qt::NoButton)
+        return;
+    const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
+    WindowImpl *self = impl;
+    RunHandler(EventName(*self, "MouseMove").c_str(), [&] { self->owner.Event_MouseMove(at.x(), at.y()); });
+}
+
+void FrameWidget::enterEvent(QEnterEvent *)
+{
+    if (WindowImpl *self = impl)
+        RunHandler(EventName(*self, "MouseEnter").c_str(), [self] { self->owner.Event_MouseEnter(); });
+}
+
+void FrameWidget::leaveEvent(QEvent *)
+{
+    if (WindowImpl *self = impl)
+        RunHandler(EventName(*self, "MouseExit").c_str(), [self] { self->owner.Event_MouseExit(); });
+}
+
+// ---- WindowImpl
+
+WindowImpl::WindowImpl(Window &owner, std::string className)
+    : owner(owner), className(std::move(className)), frame(std::make_unique<FrameWidget>(this))
+{
+    frame->setMinimumSize(0, 0);
+    ApplyFlags();
+}
+
+WindowImpl::~WindowImpl()
+{
+    frame->impl = nullptr;
+    contextMenu.reset();
+    shortcutActions.clear();
+    controls.clear();
+}
+
+void WindowImpl::ApplyFlags()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint;
+    if (closeButton)
+        flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (frame->windowFlags() == flags)
+        return;
+    const bool shown = frame->isVisible();
+    frame->setWindowFlags(flags);
+    if (shown)
+        frame->show();
+}
+
+void WindowImpl::ApplyBackColor()
+{
+    QPalette palette = frame->palette();
+    const QColor color = hasBackColor
+                             ? QColor(backColor.Red(), backColor.Green(), backColor.Blue())
+                             : QApplication::palette().color(QPalette::Window);
+    palette.setColor(QPalette::Window, color);
+    frame->setPalette(palette);
+}
+
+void WindowImpl::SetSize(int width, int height)
+{
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (resizeable) {
+        frame->setMinimumSize(0, 0);
+        frame->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        frame->resize(width, height);
+    } else {
+        frame->setFixedSize(width, height); // the user cannot resize it
+    }
+}
+
+void WindowImpl::SetPosition(int left, int top)
+{
+    // The content area's place; Qt adds the frame around it.
+    frame->setGeometry(left, top, frame->width(), frame->height());
+}
+
+void WindowImpl::CloseRequested(bool fromCode)
+{
+    auto close = [this] {
+        if (closing || owner.Event_CancelClose(false))
+            return;
+        owner.Event_Close();
+        Dispose();
+    };
+    if (fromCode)
+        detail::CallHandler(close);
+    else
+        RunHandler(EventName(*this, "Close").c_str(), close);
+}
+
+void WindowImpl::Dispose()
+{
+    if (closing)
+        return;
+    closing = true;
+    frame->hide();
+    contextMenu.reset();
+    shortcutActions.clear();
+    detail::WindowClosed(owner);
+    auto &registry = Registry();
+    auto found = std::find_if(registry.begin(), registry.end(),
+                              [this](const auto &w) { return w.get() == &owner; });
+    if (found != registry.end()) {
+        Closed().push_back(std::move(*found));
+        registry.erase(found);
+    }
+    detail::WhenIdle(&ReapClosed);
+}
+
+// ---- Window
+
+Window::Window(std::string className)
+    : impl_(std::make_unique<WindowImpl>(*this, std::move(className)))
+{
+}
+
+Window::~Window() = default;
+
+const std::string &Window::ClassName() const { return impl_->className; }
+
+int32_t Window::Left() const { return impl_->frame->geometry().x(); }
+int32_t Window::Top() const { return impl_->frame->geometry().y(); }
+int32_t Window::Width() const { return impl_->frame->width(); }
+int32_t Window::Height() const { return impl_->frame->height(); }
+void Window::SetLeft(int32_t left) { impl_->SetPosition(left, Top()); }
+void Window::SetTop(int32_t top) { impl_->SetPosition(Left(), top); }
+void Window::SetWidth(int32_t width) { impl_->SetSize(width, Height()); }
+void Window::SetHeight(int32_t height) { impl_->SetSize(Width(), height); }
+
+const std::string &Window::Title() const { return impl_->title; }
+
+void Window::SetTitle(std::string title)
+{
+    impl_->title = std::move(title);
+    impl_->frame->setWindowTitle(QString::fromStdString(impl_->title));
+}
+
+Color Window::BackColor() const { return impl_->backColor; }
+
+void Window::SetBackColor(Color color)
+{
+    impl_->backColor = color;
+    impl_->ApplyBackColor();
+}
+
+bool Window::HasBackColor() const { return impl_->hasBackColor; }
+
+void Window::SetHasBackColor(bool has)
+{
+    impl_->hasBackColor = has;
+    impl_->ApplyBackColor();
+}
+
+bool Window::Visible() const
+{
+    if (impl_->opening)
+        return impl_->wantVisible;
+    return impl_->frame->isVisible();
+}
+
+void Window::Show()
+{
+    if (impl_->closing)
+        return;
+    if (impl_->opening) {
+        impl_->wantVisible = true;
+        return;
+    }
+    impl_->frame->show();
+    impl_->frame->raise();
+    impl_->frame->activateWindow();
+    detail::WindowActivated(*this);
+}
+
+void Window::Hide()
+{
+    if (impl_->opening) {
+        impl_->wantVisible = false;
+        return;
+    }
+    impl_->frame->hide();
+}
+
+void Window::Close()
+{
+    if (!impl_->closing)
+        impl_->CloseRequested(true);
+}
+
+void *Window::Handle() const { return reinterpret_cast<void *>(impl_->frame->winId()); }
+
+void Window::_SetProperties(const PropertyList &properties)
+{
+    WindowImpl &impl = *impl_;
+    int width = Width();
+    int height = Height();
+    for (const Property &property : properties) {
+        const std::string &name = property.name;
+        if (const bool *flag = ValueOf<bool>(property)) {
+            if (name == "HasBackColor")
+                impl.hasBackColor = *flag;
+            else if (name == "Visible")
+                impl.wantVisible = *flag;
+            else if (name == "CloseButton")
+                impl.closeButton = *flag;
+            else if (name == "MinimizeButton")
+                impl.minimizeButton = *flag;
+            else if (name == "MaximizeButton")
+                impl.maximizeButton = *flag;
+            else if (name == "Resizeable")
+                impl.resizeable = *flag;
+        } else if (const int32_t *number = ValueOf<int32_t>(property)) {
+            if (name == "Width")
+                width = *number;
+            else if (name == "Height")
+                height = *number;
+        } else if (const std::string *text = ValueOf<std::string>(property)) {
+            if (name == "Title")
+                SetTitle(*text);
+        } else if (const Color *color = ValueOf<Color>(property)) {
+            if (name == "BackColor")
+                impl.backColor = *color;
+        }
+    }
+    impl.ApplyFlags();
+    impl.ApplyBackColor();
+    impl.SetSize(width, height);
+    if (!impl.opening && impl.wantVisible != impl.frame->isVisible())
+        impl.wantVisible ? Show() : Hide();
+}
+
+Control &Window::_AddControl(std::unique_ptr<Control> control, std::string name)
+{
+    control->impl_->name = std::move(name);
+    impl_->controls.push_back(std::move(control));
+    return *impl_->controls.back();
+}
+
+Control *Window::_ControlByName(std::string_view name) const
+{
+    for (const auto &control : impl_->controls)
+        if (control->Name() == name)
+            return control.get();
+    return nullptr;
+}
+
+Control *Window::_ControlByNameIndex(std::string_view name, int32_t index) const
+{
+    for (const auto &control : impl_->controls)
+        if (control->Name() == name && control->Index() == index)
+            return control.get();
+    return nullptr;
+}
+
+void Window::_AddMenuHandler(std::string itemName, std::function<bool()> handler)
+{
+    impl_->menuHandlers[std::move(itemName)] = std::move(handler);
+    detail::MenusChanged();
+}
+
+bool Window::Event_CancelClose(bool) { return false; }
+bool Window::Event_MouseDown(int32_t, int32_t) { return false; }
+void Window::Event_MouseUp(int32_t, int32_t) {}
+void Window::Event_MouseMove(int32_t, int32_t) {}
+
+Window *FindWindow(std::string_view className)
+{
+    for (const auto &window : Registry())
+        if (window->ClassName() == className && !window->Impl().closing)
+            return window.get();
+    return nullptr;
+}
+
+Window &OpenWindow(std::unique_ptr<Window> window)
+{
+    Window &w = *window;
+    WindowImpl &impl = w.Impl();
+    Registry().push_back(std::move(window));
+    impl.opening = true;
+    detail::CallHandler([&] {
+        w.Layout();
+        w.CreateControls();
+        w.AddMenuHandlers();
+    });
+    detail::InstallShortcuts(w);
+    detail::CallHandler([&] {
+        impl.controlsOpened = true;
+        // Controls made by an Open handler run their Open when bound.
+        const size_t made = impl.controls.size();
+        for (size_t i = 0; i < made && i < impl.controls.size(); ++i)
+            impl.controls[i]->Impl().WindowOpened();
+        w.Event_Open();
+    });
+    impl.opening = false;
+    impl.opened = true;
+    if (!impl.closing) {
+        if (impl.wantVisible) {
+            impl.frame->show();
+            detail::WindowActivated(w);
+        }
+        for (const auto &control : impl.controls)
+            control->Impl().OpenEnded();
+    }
+    return w;
+}
+
+namespace testing {
+
+QWidget *WidgetOf(const Window &window) { return window.Impl().frame.get(); }
+
+double OpacityOf(const Window &window) { return window.Impl().frame->windowOpacity(); }
+
+void DestroyAllWindows()
+{
+    for (const auto &window : Registry())
+        detail::WindowClosed(*window);
+    auto open = std::exchange(Registry(), {});
+    open.clear();
+    ReapClosed();
+}
+
+} // namespace testing
+
+} // namespace platform

@@ -1,0 +1,96 @@
+// The settings panel at the right of the calendar window, seen while the
+// window is widened. Its controls only record: unlike the settings window,
+// it applies neither the transparency nor a new dock mode at once.
+
+#include "window/window1.h"
+
+#include "app/app.h"
+#include "platform/checkbox.h"
+#include "platform/dockitem.h"
+#include "platform/label.h"
+#include "platform/radiobutton.h"
+#include "platform/screen.h"
+#include "platform/selectcolor.h"
+#include "platform/slider.h"
+#include "platform/text.h"
+#include "settings/module1.h"
+#include "settings/required.h"
+
+namespace tovy {
+
+namespace {
+
+constexpr int32_t kNormalWidth = 102;
+constexpr int32_t kWidenedWidth = 392;
+constexpr int32_t kHeight = 114;
+
+} // namespace
+
+bool Window1::_My_Pref_Action()
+{
+    SetWidth(kWidenedWidth);
+    SetHeight(kHeight);
+    if (platform::Screen(0).Width < Left() + kWidenedWidth)
+        SetLeft(platform::Screen(0).Width - kWidenedWidth);
+    return false;
+}
+
+void Window1::PushButton2_Action(platform::PushButton &)
+{
+    // Left stays: a window pulled back by the widening does not move back.
+    SetWidth(kNormalWidth);
+    SetHeight(kHeight);
+}
+
+void Window1::Slider1_ValueChanged(platform::Slider &sender)
+{
+    if (sender.Value() < 5)
+        sender.SetValue(5);
+    Required(TransText(), "TransText").SetText(platform::Str(sender.Value()));
+    Module1::Trans = sender.Value();
+}
+
+void Window1::Label1_Open(platform::Label &) {}
+
+void Window1::PushButton1_Action(platform::PushButton &)
+{
+    Set_Color();
+}
+
+void Window1::Set_Color()
+{
+    Hide();
+    platform::Color colour = Module1::My_Col;
+    // A cancel leaves the colour as it was, which is then applied again.
+    platform::SelectColor(colour, "背景色を選んでください。");
+    SetBackColor(colour);
+    Module1::My_Col = colour;
+    Show();
+}
+
+void Window1::CheckBox1_Action(platform::CheckBox &sender)
+{
+    const bool on = sender.Value();
+    if (!on)
+        App::Instance().DockItem().ResetIcon();
+    for (int32_t i = 0; i <= 3; ++i)
+        Required(RadioButton1(i), "RadioButton1").SetEnabled(on);
+    // The first run is the opening's own setting of the box: it draws nothing.
+    if (Module1::Flag_Start && sender.Value())
+        Draw_Dock();
+    Module1::Flag_Start = true;
+}
+
+void Window1::RadioButton1_Action(platform::RadioButton &sender)
+{
+    if (sender.Value())
+        Module1::MyDock = sender.Index();
+    Module1::Flag_Radio = true;
+}
+
+void Window1::PushButton3_Action(platform::PushButton &)
+{
+    Save_State();
+}
+
+} // namespace tovy

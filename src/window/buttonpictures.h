@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace platform {
 class Picture;
@@ -29,3 +30,11 @@ std::shared_ptr<platform::Picture> Blank();
 std::shared_ptr<platform::Picture> Tovy3();
 
 } // namespace tovy
+
+// For tests only: the program never calls these.
+namespace tovy::testing {
+
+void ForgetButtonPictures();                     // every accessor empty again
+void SetButtonPicturesFolder(std::string path); // look there; "" for the resources folder
+
+} // namespace tovy::testing

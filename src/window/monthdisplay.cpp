@@ -1,0 +1,147 @@
+// Putting a month on the calendar window: the 42 day cells, the year, month
+// and era labels, the navigation faces and the date title.
+
+#include "window/window1.h"
+
+#include "platform/canvas.h"
+#include "platform/date.h"
+#include "platform/exceptions.h"
+#include "platform/label.h"
+#include "platform/text.h"
+#include "settings/required.h"
+#include "window/buttonpictures.h"
+#include "window/daycells.h"
+
+#include <array>
+#include <string>
+
+namespace tovy {
+
+namespace {
+
+constexpr platform::Color kBlack = platform::RGB(0, 0, 0);
+constexpr platform::Color kRed = platform::RGB(255, 0, 0);
+constexpr platform::Color kBlue = platform::RGB(0, 0, 255);
+constexpr platform::Color kMonthGreen = platform::RGB(0, 128, 0);
+
+constexpr std::array<const char *, 7> kWeekdayCharacters{"日", "月", "火", "水", "木", "金", "土"};
+
+bool IsSundayCell(int32_t k)
+{
+    return (k - 1) % 7 == 0;
+}
+
+bool IsSaturdayCell(int32_t k)
+{
+    return k % 7 == 0;
+}
+
+} // namespace
+
+platform::Label &Day_Cell(const Window1 &window, int32_t k)
+{
+    if (k < kFirstCell || k > kLastCell || window.D[static_cast<size_t>(k)] == nullptr)
+        throw platform::NilObjectException("no day cell " + std::to_string(k));
+    return *window.D[static_cast<size_t>(k)];
+}
+
+platform::Label &Today_Cell(const Window1 &window)
+{
+    const int32_t first = window.Get_Week(window.Start_Year, window.Start_Month, 1);
+    return Day_Cell(window, first + window.Start_Day - 1);
+}
+
+void Copy_Today_To_DayTxt(Window1 &window)
+{
+    const platform::Label &today = Today_Cell(window);
+    platform::Label &dayTxt = Required(window.DayTxt(), "DayTxt");
+    dayTxt.SetText(today.Text());
+    dayTxt.SetTextColor(today.TextColor());
+}
+
+std::string Date_Title(int32_t month, int32_t day, int32_t dayOfWeek)
+{
+    std::string title = platform::Str(month) + "." + platform::Str(day) + ".";
+    if (dayOfWeek >= 1 && dayOfWeek <= 7)
+        title += kWeekdayCharacters[static_cast<size_t>(dayOfWeek - 1)];
+    return title;
+}
+
+void Window1::Reset_Day()
+{
+    for (int32_t k = kFirstCell; k <= kLastCell; ++k) {
+        platform::Label &cell = Day_Cell(*this, k);
+        cell.SetBold(false);
+        cell.SetUnderline(false);
+        cell.SetHelpTag(std::string());
+    }
+    for (int32_t k = kFirstCell; k <= kLastCell; ++k)
+        Day_Cell(*this, k).SetTextColor(kBlack);
+    for (int32_t k = kFirstCell; k <= kLastCell; ++k) {
+        if (IsSundayCell(k))
+            Day_Cell(*this, k).SetTextColor(kRed);
+    }
+    for (int32_t k = kFirstCell; k <= kLastCell; ++k) {
+        if (IsSaturdayCell(k))
+            Day_Cell(*this, k).SetTextColor(kBlue);
+    }
+}
+
+void Window1::Set_Day(int32_t first, int32_t count)
+{
+    for (int32_t k = kFirstCell; k < first; ++k)
+        Day_Cell(*this, k).SetText(std::string());
+    for (int32_t n = 1; n <= count; ++n)
+        Day_Cell(*this, first + n - 1).SetText((n < 10 ? " " : "") + platform::Str(n));
+    for (int32_t k = first + count; k <= kLastCell; ++k)
+        Day_Cell(*this, k).SetText(std::string());
+}
+
+void Window1::Set_Bold(int32_t cell)
+{
+    Day_Cell(*this, cell).SetUnderline(true);
+}
+
+void Window1::Set_Red(int32_t cell)
+{
+    Day_Cell(*this, cell).SetTextColor(kRed);
+}
+
+void Window1::Present_Set()
+{
+    const platform::Date today;
+    const int32_t y = today.Year();
+    const int32_t m = today.Month();
+    const int32_t d = today.Day();
+
+    Required(YearTxt(), "YearTxt").SetText(platform::Str(y));
+    platform::Label &month = Required(TukTxt(), "TukTxt");
+    month.SetTextColor(kMonthGreen);
+    month.SetText(platform::Str(m));
+    Required(NenTxt(), "NenTxt").SetText(Nen(y));
+
+    const int32_t first = Get_Week(y, m, 1);
+    Set_Day(first, Month_Long(y, m));
+    Set_Bold(d + first - 1);
+    Cong_Day(y, m, first);
+    Disp_Day();
+}
+
+void Window1::Disp_Day()
+{
+    // In small mode Canvas1 keeps the blank face small mode gave it.
+    if (!Win_Small)
+        Required(Canvas1(), "Canvas1").SetBackdrop(BakYea());
+    Required(Canvas2(), "Canvas2").SetBackdrop(BakMon());
+    Required(Canvas3(), "Canvas3").SetBackdrop(tovy::Reset());
+    Required(Canvas4(), "Canvas4").SetBackdrop(NextMon());
+    Required(Canvas5(), "Canvas5").SetBackdrop(NextYea());
+}
+
+void Window1::Disp_Title()
+{
+    const platform::Date today;
+    SetTitle(Date_Title(today.Month(), today.Day(), today.DayOfWeek()));
+}
+
+} // namespace tovy

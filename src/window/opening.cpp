@@ -1,0 +1,167 @@
+// Opening the calendar window (the real start of the program) and closing
+// it, which always ends the program.
+
+#include "window/window1.h"
+
+#include "app/app.h"
+#include "platform/canvas.h"
+#include "platform/checkbox.h"
+#include "platform/date.h"
+#include "platform/label.h"
+#include "platform/screen.h"
+#include "platform/slider.h"
+#include "platform/text.h"
+#include "platform/windowextensions.h"
+#include "settings/module1.h"
+#include "settings/required.h"
+#include "window/buttonpictures.h"
+#include "window/daycells.h"
+
+#include <memory>
+
+namespace tovy {
+
+namespace {
+
+constexpr int32_t kNormalWidth = 102;
+constexpr int32_t kNormalHeight = 114;
+constexpr int32_t kCorrectedTop = 5;
+constexpr int32_t kCorrectedLeft = 0;
+constexpr int32_t kRows = 6;
+constexpr int32_t kColumns = 7;
+
+// The 42 day cells, made in the template's design and then placed row by
+// row, Sunday first. The template is stored first, while it is still the
+// only control of its name.
+void MakeGrid(Window1 &w)
+{
+    w.D[0] = w.StaticText1(0);
+    for (int32_t i = kFirstCell; i <= kLastCell; ++i) {
+        auto cell = std::make_unique<Window1::StaticText1Element>(w);
+        w.D[static_cast<size_t>(i)] = cell.get();
+        w._AddControl(std::move(cell), "StaticText1");
+    }
+    for (int32_t r = 1; r <= kRows; ++r) {
+        for (int32_t c = 1; c <= kColumns; ++c) {
+            platform::Label &cell = Day_Cell(w, c + kColumns * (r - 1));
+            cell.SetTop(40 + 12 * (r - 1));
+            cell.SetLeft(4 + 14 * (c - 1));
+        }
+    }
+}
+
+// The single-screen rule: each edge that lies off the screen is brought to
+// a fixed place; an edge exactly at the far side stays.
+void PullBackOnto(Window1 &w, const platform::ScreenInfo &screen)
+{
+    if (w.Top() < 0 || w.Top() > screen.Height)
+        w.SetTop(kCorrectedTop);
+    if (w.Left() < 0 || w.Left() > screen.Width)
+        w.SetLeft(kCorrectedLeft);
+}
+
+bool IsOn(const platform::ScreenInfo &screen, int32_t left, int32_t top)
+{
+    return int64_t{left} >= screen.Left && int64_t{left} <= int64_t{screen.Left} + screen.Width
+           && int64_t{top} >= screen.Top && int64_t{top} <= int64_t{screen.Top} + screen.Height;
+}
+
+// With several screens a saved position on any of them stays exactly; one
+// on none of them (a screen since detached) would leave the window out of
+// reach, so it is pulled back onto the primary screen.
+void CorrectPosition(Window1 &w)
+{
+    const int32_t count = platform::ScreenCount();
+    if (count == 1) {
+        PullBackOnto(w, platform::Screen(0));
+        return;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        if (IsOn(platform::Screen(i), w.Left(), w.Top()))
+            return;
+    }
+    if (count > 1)
+        PullBackOnto(w, platform::Screen(0));
+}
+
+} // namespace
+
+void Window1::Event_Open()
+{
+    SetWidth(kNormalWidth);
+    SetHeight(kNormalHeight);
+
+    const platform::Date today;
+    Start_Year = today.Year();
+    Start_Month = today.Month();
+    Start_Day = today.Day();
+
+    int32_t red = 0;
+    int32_t green = 0;
+    int32_t blue = 0;
+    Read_Settings(red, green, blue);
+
+    MakeGrid(*this);
+
+    Reset_Day();
+    Disp_Title();
+    Present_Set();
+
+    // A stored black means no colour was ever chosen.
+    Module1::My_Col = platform::RGB(red, green, blue, 0);
+    if (Module1::My_Col == platform::RGB(0, 0, 0, 0))
+        Module1::My_Col = platform::RGB(255, 255, 255, 0);
+    SetBackColor(Module1::My_Col);
+
+    CorrectPosition(*this);
+
+    Copy_Today_To_DayTxt(*this);
+
+    if (Win_Small) {
+        Small_Win();
+        platform::Canvas &canvas1 = Required(Canvas1(), "Canvas1");
+        canvas1.SetEnabled(false);
+        canvas1.SetBackdrop(Blank());
+        Required(DayTxt(), "DayTxt").SetVisible(true);
+    }
+
+    if (Module1::Trans == 0)
+        Module1::Trans = 100;
+    platform::WindowExtensions::Opacity(*this, static_cast<float>(Module1::Trans / 100.0));
+    Required(TransText(), "TransText").SetText(platform::Str(Module1::Trans));
+    Required(Slider1(), "Slider1").SetValue(Module1::Trans);
+
+    if (Required(CheckBox1(), "CheckBox1").Value())
+        Draw_Dock();
+
+    // The opening's own settings of the dock controls are behind us: from
+    // now on a tick of the box or a mode button is the user's and draws.
+    Module1::Flag_Start = true;
+    Module1::Flag_Radio = true;
+}
+
+void Window1::AddMenuHandlers()
+{
+    _AddMenuHandler("FileQuit", [this] { return _FileQuit_Action(); });
+    _AddMenuHandler("My_Pref", [this] { return _My_Pref_Action(); });
+}
+
+bool Window1::Event_CancelClose(bool)
+{
+    return false;
+}
+
+void Window1::Event_Close()
+{
+    Save_State();
+    App::Instance().Quit(0);
+}
+
+bool Window1::_FileQuit_Action()
+{
+    Save_State();
+    App::Instance().Quit(0);
+    return false;
+}
+
+} // namespace tovy

@@ -1,0 +1,29 @@
+#pragma once
+
+// Inside the platform layer only: the one-handler-at-a-time bookkeeping.
+
+#include <functional>
+
+namespace platform::detail {
+
+// Counts a handler as running while it lives. When the outermost one ends,
+// the work that waited for it (timer ticks, closed windows, a quit) is done
+// from the event loop.
+class HandlerScope {
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope &) = delete;
+    HandlerScope &operator=(const HandlerScope &) = delete;
+};
+
+bool InHandler();
+
+// Calls a handler from code (a value set, Close called): an exception goes
+// on to the caller, as it would in the original framework.
+void CallHandler(const std::function<void()> &handler);
+
+// Runs `work` from the event loop once no handler is running.
+void WhenIdle(std::function<void()> work);
+
+} // namespace platform::detail

@@ -1,0 +1,39 @@
+#pragma once
+
+// Inside the platform layer only: the application's menu bar on screen and
+// the dispatch of a chosen item.
+
+#include <string>
+#include <string_view>
+
+class QPoint;
+
+namespace platform {
+
+class MenuItem;
+class Window;
+
+namespace detail {
+
+// Raises the application's EnableMenuItems event.
+void EnableMenuItems();
+// Whether the item is enabled now (AutoEnable: it has a handler).
+bool ItemEnabled(const MenuItem &item);
+// The dispatch of a chosen item; true when a handler took it.
+bool DispatchMenuItem(std::string_view name);
+
+// The menus open from a right-click (no global menu bar here).
+bool MenusAsContextMenu();
+void OpenContextMenu(Window &window, const QPoint &globalPos);
+
+// The shortcuts of every window (and the global bar) follow the menu bar.
+void MenusChanged();
+void InstallShortcuts(Window &window);
+
+// The front window: the active one, else the latest opened or activated.
+Window *FrontWindow();
+void WindowActivated(Window &window);
+void WindowClosed(Window &window);
+
+} // namespace detail
+} // namespace platform

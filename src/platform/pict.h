@@ -1,0 +1,26 @@
+#pragma once
+
+// Inside the platform layer only: the PICT reader behind the image plugin.
+
+#include <QByteArray>
+#include <QImage>
+
+namespace platform {
+
+// Largest width or height of a picture, or of any pixel map inside it, that
+// the reader accepts; anything larger is refused before memory is taken.
+inline constexpr int kMaxPictSide = 4096;
+
+// Largest PICT file the image plugin reads into memory.
+inline constexpr qint64 kMaxPictFileBytes = 128 * 1024 * 1024;
+
+// Decodes a PICT file (with or without its 512-byte file header), version 1
+// or 2. Only the raster opcodes paint; every other opcode is stepped over.
+// Damaged input never reads out of bounds: it gives a null image, or the
+// picture with the rows decoded before the damage. RGB32 on white.
+QImage decodePict(const QByteArray &file);
+
+// True when the bytes begin like a PICT picture (at 0 or after the header).
+bool looksLikePict(const QByteArray &head);
+
+} // namespace platform

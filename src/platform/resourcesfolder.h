@@ -1,0 +1,15 @@
+#pragma once
+
+#include "folderitem.h"
+
+#include <optional>
+
+namespace platform {
+
+// The program's pictures: "Resources" in the executable's folder's parent
+// (an application bundle's Contents, and the build tree: build/bin/tovy
+// finds build/Resources), else "share/tovy" there (an install prefix).
+// Looked up afresh at each call; none when neither folder exists.
+std::optional<FolderItem> ResourcesFolder();
+
+} // namespace platform

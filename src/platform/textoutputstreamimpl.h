@@ -1,0 +1,21 @@
+#pragma once
+
+// Inside the platform layer only.
+
+#include <QSaveFile>
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+class TextOutputStreamImpl {
+public:
+    explicit TextOutputStreamImpl(const QString &path) : file(path) {}
+
+    QSaveFile file;
+    bool closed = false;
+    std::string error;
+};
+
+} // namespace platform

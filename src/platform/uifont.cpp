@@ -1,0 +1,45 @@
+#include "uifont.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+
+#include <cmath>
+
+namespace platform::detail {
+
+QString JapaneseGothicFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &preferred : {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")})
+            if (installed.contains(preferred, Qt::CaseInsensitive))
+                return preferred;
+        // Whatever fontconfig offers for Japanese, a gothic (sans) face first.
+        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+        for (const QString &name : japanese)
+            if (name.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive)
+                || name.contains(QStringLiteral("Sans"), Qt::CaseInsensitive))
+                return name;
+        if (!japanese.isEmpty())
+            return japanese.first();
+        return QApplication::font().family();
+    }();
+    return family;
+}
+
+QFont UiFont(const std::string &name, float pixels, bool bold, bool italic, bool underline)
+{
+    QFont font = QApplication::font();
+    if (name == "Osaka")
+        font.setFamily(JapaneseGothicFamily());
+    else if (!name.empty() && name != "System" && name != "SmallSystem")
+        font.setFamily(QString::fromStdString(name));
+    const int size = std::isfinite(pixels) ? static_cast<int>(std::lround(pixels)) : 0;
+    font.setPixelSize(size > 0 ? size : 12);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+} // namespace platform::detail

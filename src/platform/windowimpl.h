@@ -1,0 +1,85 @@
+#pragma once
+
+// Inside the platform layer only: a window's Qt side and its registries.
+
+#include "color.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace platform {
+
+class Control;
+class Window;
+class WindowImpl;
+
+// The top-level widget; it is also the content area, so its coordinates
+// are the window's.
+class FrameWidget : public QWidget {
+public:
+    explicit FrameWidget(WindowImpl *impl);
+    WindowImpl *impl; // cleared when the window goes
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+};
+
+class WindowImpl {
+public:
+    WindowImpl(Window &owner, std::string className);
+    ~WindowImpl();
+
+    Window &owner;
+    std::string className;
+    std::string title;
+    Color backColor{0xFFFFFF};
+    bool hasBackColor = false;
+    bool closeButton = true;
+    bool minimizeButton = true;
+    bool maximizeButton = false;
+    bool resizeable = false;
+
+    // While opening, Show and Hide only record the wish; it is applied
+    // after Open so that nothing is drawn before.
+    bool opening = false;
+    bool wantVisible = true;
+    bool controlsOpened = false;
+    bool opened = false;  // Open has ended
+    bool closing = false; // closed, waiting to be destroyed
+    bool windowGrabbed = false; // the window took the press in progress
+    QPointer<QWidget> pressOwner; // or the control that took it
+
+    // Declared first, destroyed last: the controls and actions go before it.
+    std::unique_ptr<FrameWidget> frame;
+    std::map<std::string, std::function<bool()>> menuHandlers;
+    std::vector<std::unique_ptr<Control>> controls;
+    std::vector<std::unique_ptr<QAction>> shortcutActions;
+    std::unique_ptr<QMenu> contextMenu;
+
+    void ApplyFlags();
+    void ApplyBackColor();
+    void SetSize(int width, int height);
+    void SetPosition(int left, int top);
+
+    // The close box and Close(): CancelClose, Close, then destroyed.
+    void CloseRequested(bool fromCode);
+    // Takes the window off the registry and destroys it once idle.
+    void Dispose();
+};
+
+} // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/exceptions.h"
+
+#include <string>
+
+namespace tovy {
+
+// A control that the calendar window must have: a missing one is the
+// framework's nil-object error, not a crash.
+template <class T>
+T &Required(T *control, const char *name)
+{
+    if (control == nullptr)
+        throw platform::NilObjectException(std::string("missing control ") + name);
+    return *control;
+}
+
+} // namespace tovy

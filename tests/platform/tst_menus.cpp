@@ -1,0 +1,265 @@
+// Menu dispatch, the right-click menu and the shortcuts.
+
+#include "testwindow.h"
+
+#include "platform/application.h"
+#include "platform/canvas.h"
+#include "platform/menuitem.h"
+#include "platform/testing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+class TestApp : public Application {
+public:
+    int enables = 0;
+    void Event_EnableMenuItems() override { ++enables; }
+};
+
+std::unique_ptr<MenuItem> Item(std::unique_ptr<MenuItem> item, const std::string &name, const std::string &text,
+                               const std::string &shortcut = {})
+{
+    item->SetName(name);
+    item->SetAutoEnable(true);
+    item->SetText(text);
+    item->SetVisible(true);
+    if (!shortcut.empty())
+        item->SetKeyboardShortcut(shortcut);
+    return item;
+}
+
+std::unique_ptr<MenuBar> MakeBar()
+{
+    auto bar = std::make_unique<MenuBar>();
+    bar->Append(Item(std::make_unique<MenuItem>(), "FileMenu", "&File"));
+    bar->Child("FileMenu")->Append(Item(std::make_unique<MenuItem>(), "My_Pref", "設定...", "Cmd+,"));
+    bar->Child("FileMenu")->Append(Item(std::make_unique<QuitMenuItem>(), "FileQuit", "&Quit", "Cmd+Q"));
+    bar->Append(Item(std::make_unique<MenuItem>(), "EditMenu", "&Edit"));
+    bar->Child("EditMenu")->Append(Item(std::make_unique<MenuItem>(), "EditSeparator1", "-"));
+    bar->Child("EditMenu")->Append(Item(std::make_unique<MenuItem>(), "EditCopy", "&Copy", "Cmd+C"));
+    return bar;
+}
+
+QWidget *W(const Window &window) { return testing::WidgetOf(window); }
+
+QAction *ActionByText(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+        if (action->menu())
+            if (QAction *inner = ActionByText(action->menu(), text))
+                return inner;
+    }
+    return nullptr;
+}
+
+// Shows a window and waits until it is the active one.
+bool MakeFront(Window &window)
+{
+    window.Show();
+    return QTest::qWaitForWindowActive(W(window));
+}
+
+} // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        app = std::make_unique<TestApp>();
+        bar = MakeBar();
+        app->SetMenuBar(bar.get());
+        app->Register();
+    }
+    void cleanup()
+    {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        testing::DestroyAllWindows();
+        app.reset();
+        bar.reset();
+    }
+
+    void lookupThroughEveryLevel();
+    void frontWindowFirstThenApplication_data();
+    void frontWindowFirstThenApplication();
+    void onlyTheFrontWindowIsAsked();
+    void quitReachesEveryWindowWithAHandler();
+    void rightClickOpensTheMenusAndIsNoMouseDown();
+    void shortcutsWorkInEveryWindow();
+
+private:
+    std::unique_ptr<TestApp> app;
+    std::unique_ptr<MenuBar> bar;
+};
+
+void MenusTest::lookupThroughEveryLevel()
+{
+    QCOMPARE(bar->_Lookup("FileQuit")->Text(), std::string("&Quit"));
+    QVERIFY(bar->_Lookup("FileQuit")->IsQuitItem());
+    QVERIFY(!bar->_Lookup("My_Pref")->IsQuitItem());
+    QCOMPARE(bar->Child("My_Pref"), nullptr); // Child looks at the direct children only
+    QCOMPARE(bar->_Lookup("Nothing"), nullptr);
+    QCOMPARE(bar->Item(0)->Name(), std::string("FileMenu"));
+    QCOMPARE(bar->Item(2), nullptr);
+}
+
+void MenusTest::frontWindowFirstThenApplication_data()
+{
+    QTest::addColumn<QString>("windowHandler"); // none, true, false
+    QTest::addColumn<bool>("appHandler");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("took");
+    QTest::newRow("window takes it") << "true" << true << "window" << true;
+    QTest::newRow("window declines: application") << "false" << true << "window; app" << true;
+    QTest::newRow("window has none: application") << "none" << true << "app" << true;
+    QTest::newRow("nobody takes it") << "false" << false << "window" << false;
+    QTest::newRow("no handler anywhere") << "none" << false << "" << false;
+}
+
+void MenusTest::frontWindowFirstThenApplication()
+{
+    QFETCH(QString, windowHandler);
+    QFETCH(bool, appHandler);
+    QFETCH(QString, expected);
+    QFETCH(bool, took);
+    QStringList log;
+    TestWindow &window = OpenTestWindow([](TestWindow &) {});
+    if (windowHandler != "none") {
+        const bool result = windowHandler == "true";
+        window._AddMenuHandler("My_Pref", [&log, result] {
+            log << "window";
+            return result;
+        });
+    }
+    if (appHandler)
+        app->_AddMenuHandler("My_Pref", [&log] {
+            log << "app";
+            return true;
+        });
+    const int enablesBefore = app->enables;
+    QCOMPARE(testing::ChooseMenuItem("My_Pref"), took);
+    QCOMPARE(log.join("; "), expected);
+    QCOMPARE(app->enables, enablesBefore + 1);
+}
+
+void MenusTest::onlyTheFrontWindowIsAsked()
+{
+    QStringList log;
+    TestWindow &back = OpenTestWindow([](TestWindow &) {}, "Back");
+    back._AddMenuHandler("My_Pref", [&log] {
+        log << "back";
+        return true;
+    });
+    TestWindow &front = OpenTestWindow([](TestWindow &) {}, "Front");
+    app->_AddMenuHandler("My_Pref", [&log] {
+        log << "app";
+        return true;
+    });
+    QVERIFY(MakeFront(front));
+    QVERIFY(testing::ChooseMenuItem("My_Pref"));
+    QCOMPARE(log.join("; "), QString("app"));
+
+    QVERIFY(MakeFront(back));
+    QVERIFY(testing::ChooseMenuItem("My_Pref"));
+    QCOMPARE(log.join("; "), QString("app; back"));
+}
+
+void MenusTest::quitReachesEveryWindowWithAHandler()
+{
+    QStringList log;
+    TestWindow &calendar = OpenTestWindow([](TestWindow &) {}, "Calendar");
+    calendar._AddMenuHandler("FileQuit", [&log] {
+        log << "calendar";
+        return false; // as the calendar's own quit handler does
+    });
+    TestWindow &settings = OpenTestWindow([](TestWindow &) {}, "Settings");
+    QVERIFY(MakeFront(settings));
+    QVERIFY(!testing::ChooseMenuItem("FileQuit"));
+    QCOMPARE(log.join("; "), QString("calendar"));
+
+    settings._AddMenuHandler("FileQuit", [&log] {
+        log << "settings";
+        return true;
+    });
+    log.clear();
+    QVERIFY(testing::ChooseMenuItem("FileQuit"));
+    QCOMPARE(log.join("; "), QString("settings; calendar")); // the front window first
+}
+
+void MenusTest::rightClickOpensTheMenusAndIsNoMouseDown()
+{
+    int canvasDowns = 0;
+    QStringList log;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.create = [&](TestWindow &self) {
+            AddControl<Canvas>(self, "Button", Place(0, 0, 22, 15)).OnMouseDown([&](Canvas &, int32_t, int32_t) {
+                ++canvasDowns;
+                return true;
+            });
+        };
+        w.mouseDown = [](int32_t, int32_t) { return true; };
+    });
+    window._AddMenuHandler("My_Pref", [&log] {
+        log << "window pref";
+        return true;
+    });
+    for (const QPoint at : {QPoint(50, 50), QPoint(5, 5)}) {
+        const int enablesBefore = app->enables;
+        QTest::mouseClick(W(window), Qt::RightButton, {}, at);
+        QCOMPARE(app->enables, enablesBefore + 1); // raised before the menu opens
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(0)->text(), QString("&File"));
+        QVERIFY(ActionByText(menu, "設定...")->isEnabled());
+        QVERIFY(!ActionByText(menu, "&Copy")->isEnabled()); // no handler anywhere
+        QVERIFY(ActionByText(menu, "&Quit"));
+        menu->close();
+    }
+    for (const std::string &entry : window.log) // no mouse-down, no mouse-up
+        QVERIFY2(!entry.starts_with("MouseDown") && !entry.starts_with("MouseUp"), entry.c_str());
+    QCOMPARE(canvasDowns, 0);
+
+    // An item chosen from that menu goes through the dispatch.
+    QTest::mouseClick(W(window), Qt::RightButton, {}, QPoint(50, 50));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    ActionByText(menu, "設定...")->trigger();
+    QCOMPARE(log.join("; "), QString("window pref"));
+}
+
+void MenusTest::shortcutsWorkInEveryWindow()
+{
+    QStringList log;
+    TestWindow &calendar = OpenTestWindow([](TestWindow &) {}, "Calendar");
+    calendar._AddMenuHandler("FileQuit", [&log] {
+        log << "quit";
+        return false;
+    });
+    app->_AddMenuHandler("My_Pref", [&log] {
+        log << "pref";
+        return true;
+    });
+    TestWindow &settings = OpenTestWindow([](TestWindow &) {}, "Settings");
+    QVERIFY(MakeFront(settings));
+    QTest::keyClick(W(settings), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(W(settings), Qt::Key_Comma, Qt::ControlModifier);
+    QTest::keyClick(W(settings), Qt::Key_C, Qt::ControlModifier); // disabled: no handler
+    QVERIFY(MakeFront(calendar));
+    QTest::keyClick(W(calendar), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(log.join("; "), QString("quit; pref; quit"));
+}
+
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"

@@ -1,0 +1,183 @@
+// The event loop: an exception that leaves a handler, and Quit.
+
+#include "testwindow.h"
+
+#include "platform/application.h"
+#include "platform/platformchoice.h"
+#include "platform/exceptions.h"
+#include "platform/testing.h"
+#include "platform/timer.h"
+
+#include <QFile>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+
+// Collects what is written on standard error while it lives.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        file.open();
+        std::fflush(stderr);
+        saved = dup(STDERR_FILENO);
+        dup2(file.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture() { Restore(); }
+
+    QByteArray Text()
+    {
+        Restore();
+        QFile read(file.fileName());
+        read.open(QIODevice::ReadOnly);
+        return read.readAll();
+    }
+
+private:
+    void Restore()
+    {
+        if (saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        saved = -1;
+    }
+
+    QTemporaryFile file;
+    int saved = -1;
+};
+
+char programName[] = "tst_platform_runtime";
+int argc = 1;
+char *argv[] = {programName, nullptr};
+
+// Opens a window whose repeating timer runs `tick`.
+void OpenTicking(std::function<void()> tick)
+{
+    OpenTestWindow([tick = std::move(tick)](TestWindow &w) {
+        w.create = [tick](TestWindow &self) {
+            AddControl<Timer>(self, "Timer1", {{"Mode", 2}, {"Period", 5}}).OnAction([tick](Timer &) { tick(); });
+        };
+    });
+}
+
+} // namespace
+
+class RuntimeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        testing::DestroyAllWindows();
+        testing::ClearQuitRequest();
+    }
+
+    void exceptionInStartUp();
+    void exceptionInALoopHandlerEndsTheLoop();
+    void quitEndsTheLoopAfterTheRunningHandler();
+    void runHandlerReportsAndGoesOn();
+    void x11PreferredOverWayland_data();
+    void x11PreferredOverWayland();
+};
+
+void RuntimeTest::exceptionInStartUp()
+{
+    Runtime runtime(argc, argv);
+    StderrCapture capture;
+    const int status = runtime.Run([] { throw NilObjectException("no window"); });
+    QVERIFY(status != 0);
+    QCOMPARE(capture.Text(), QByteArray("tovy: unhandled exception in start-up: no window\n"));
+}
+
+void RuntimeTest::exceptionInALoopHandlerEndsTheLoop()
+{
+    Runtime runtime(argc, argv);
+    StderrCapture capture;
+    int ticks = 0;
+    const int status = runtime.Run([&] {
+        OpenTicking([&] {
+            ++ticks;
+            throw std::runtime_error("bad value");
+        });
+    });
+    QVERIFY(status != 0);
+    QCOMPARE(ticks, 1); // the loop ended at once
+    QCOMPARE(capture.Text(), QByteArray("tovy: unhandled exception in Timer1.Action: bad value\n"));
+}
+
+void RuntimeTest::quitEndsTheLoopAfterTheRunningHandler()
+{
+    Runtime runtime(argc, argv);
+    Application app;
+    app.Register();
+    QStringList log;
+    const int status = runtime.Run([&] {
+        OpenTicking([&] {
+            log << "tick";
+            app.Quit(0);
+            log << "handler went on";
+        });
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(log.join("; "), QString("tick; handler went on"));
+    QCOMPARE(testing::QuitRequested(), std::optional<int>(0));
+}
+
+void RuntimeTest::runHandlerReportsAndGoesOn()
+{
+    StderrCapture capture;
+    QVERIFY(!RunHandler("Canvas1.MouseUp", [] { throw 42; }));
+    QVERIFY(RunHandler("Canvas1.MouseUp", [] {}));
+    QCOMPARE(capture.Text(), QByteArray("tovy: unhandled exception in Canvas1.MouseUp: unknown exception\n"));
+}
+
+void RuntimeTest::x11PreferredOverWayland_data()
+{
+    QTest::addColumn<bool>("wayland");
+    QTest::addColumn<bool>("x11");
+    QTest::addColumn<QByteArray>("chosen"); // given beforehand: kept
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("both: X11") << true << true << QByteArray() << QByteArray("xcb");
+    QTest::newRow("Wayland only: left to Qt") << true << false << QByteArray() << QByteArray();
+    QTest::newRow("X11 only: left to Qt") << false << true << QByteArray() << QByteArray();
+    QTest::newRow("a chosen platform is kept") << true << true << QByteArray("wayland") << QByteArray("wayland");
+}
+
+void RuntimeTest::x11PreferredOverWayland()
+{
+    QFETCH(bool, wayland);
+    QFETCH(bool, x11);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, expected);
+    const char *names[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
+    QByteArray saved[3];
+    bool wasSet[3];
+    for (int i = 0; i < 3; ++i) {
+        wasSet[i] = qEnvironmentVariableIsSet(names[i]);
+        saved[i] = qgetenv(names[i]);
+    }
+    auto set = [](const char *name, bool on, const QByteArray &value) {
+        on ? (void)qputenv(name, value) : (void)qunsetenv(name);
+    };
+    set("WAYLAND_DISPLAY", wayland, "wayland-0");
+    set("DISPLAY", x11, ":0");
+    set("QT_QPA_PLATFORM", !chosen.isEmpty(), chosen);
+    detail::PreferX11();
+    const QByteArray result = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 0; i < 3; ++i)
+        set(names[i], wasSet[i], saved[i]);
+    QCOMPARE(result, expected);
+}
+
+QTEST_MAIN(RuntimeTest)
+#include "tst_runtime.moc"

@@ -1,0 +1,110 @@
+// The clock, the screens and the colour picker as the layer gives them.
+
+#include "platform/date.h"
+#include "platform/screen.h"
+#include "platform/selectcolor.h"
+#include "platform/testing.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+using namespace platform;
+
+class ServicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        testing::ResetNow();
+        testing::ResetScreens();
+        testing::SetColorChoice(nullptr);
+    }
+
+    void dateFromTheSetClock_data();
+    void dateFromTheSetClock();
+    void dateFollowsTheRealClock();
+    void screensFromQtPrimaryFirst();
+    void screensSetByATest();
+    void selectColorConfirmedOrCancelled();
+};
+
+void ServicesTest::dateFromTheSetClock_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("dayOfWeek");
+    QTest::newRow("a Sunday is 1") << 2024 << 11 << 3 << 1;
+    QTest::newRow("a Monday is 2") << 2024 << 11 << 4 << 2;
+    QTest::newRow("a Saturday is 7") << 2024 << 11 << 9 << 7;
+    QTest::newRow("leap day") << 2024 << 2 << 29 << 5;
+    QTest::newRow("new year 2000") << 2000 << 1 << 1 << 7;
+}
+
+void ServicesTest::dateFromTheSetClock()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(int, dayOfWeek);
+    testing::SetNow(year, month, day, 23, 59, 58);
+    const Date now;
+    QCOMPARE(now.Year(), year);
+    QCOMPARE(now.Month(), month);
+    QCOMPARE(now.Day(), day);
+    QCOMPARE(now.DayOfWeek(), dayOfWeek);
+    QCOMPARE(now.Hour(), 23);
+    QCOMPARE(now.Second(), 58);
+}
+
+void ServicesTest::dateFollowsTheRealClock()
+{
+    testing::SetNow(1999, 1, 1);
+    testing::ResetNow();
+    const QDate today = QDate::currentDate();
+    const Date now;
+    if (QDate::currentDate() != today)
+        QSKIP("midnight passed during the test");
+    QCOMPARE(now.Year(), today.year());
+    QCOMPARE(now.Month(), today.month());
+    QCOMPARE(now.Day(), today.day());
+}
+
+void ServicesTest::screensFromQtPrimaryFirst()
+{
+    const QRect primary = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(ScreenCount(), static_cast<int32_t>(QGuiApplication::screens().size()));
+    QCOMPARE(Screen(0).Width, primary.width());
+    QCOMPARE(Screen(0).Height, primary.height());
+    QCOMPARE(Screen(ScreenCount()).Width, 0); // out of range: an empty screen
+    QCOMPARE(Screen(-1).Height, 0);
+}
+
+void ServicesTest::screensSetByATest()
+{
+    testing::SetScreens({{0, 0, 1024, 768}, {1024, 0, 1920, 1080}});
+    QCOMPARE(ScreenCount(), 2);
+    QCOMPARE(Screen(0).Width, 1024);
+    QCOMPARE(Screen(1).Left, 1024);
+    QCOMPARE(Screen(1).Height, 1080);
+}
+
+void ServicesTest::selectColorConfirmedOrCancelled()
+{
+    QString prompt;
+    testing::SetColorChoice([&](Color initial, std::string_view text) -> std::optional<Color> {
+        prompt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return initial == RGB(255, 255, 255) ? std::optional<Color>(RGB(0, 0, 128)) : std::nullopt;
+    });
+    Color color = RGB(255, 255, 255);
+    QVERIFY(SelectColor(color, "背景色を選択"));
+    QCOMPARE(color, RGB(0, 0, 128)); // confirmed: written back
+    QCOMPARE(prompt, QStringLiteral("背景色を選択"));
+    QVERIFY(!SelectColor(color, "x")); // cancelled: left as it was
+    QCOMPARE(color, RGB(0, 0, 128));
+}
+
+QTEST_MAIN(ServicesTest)
+#include "tst_services.moc"
