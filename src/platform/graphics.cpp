@@ -1,8 +1,8 @@
 #include "graphics.h"
 
-#include "fonts.h"
 #include "picture.h"
 #include "picturedata.h"
+#include "uifont.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -36,7 +36,7 @@ void Graphics::DrawString(std::string_view text, int32_t x, int32_t y)
         return;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(FontFor(font_, textSize_, bold_, underline_));
+    painter.setFont(detail::UiFont(font_, textSize_, bold_, false, underline_));
     painter.setPen(ToQColor(foreColor_));
     const int lineHeight = QFontMetrics(painter.font()).lineSpacing();
     const QStringList lines = QString::fromUtf8(text.data(), qsizetype(text.size())).split(QLatin1Char('\r'));

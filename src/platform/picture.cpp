@@ -3,11 +3,6 @@
 #include "graphics.h"
 #include "picturedata.h"
 
-#include <QtPlugin>
-
-// Our PICT reader, so that every QImage in the program reads .pct files.
-Q_IMPORT_PLUGIN(PictPlugin)
-
 namespace platform {
 
 QImage PictureData::Shown() const
