@@ -1,0 +1,410 @@
+#include "iconprobe.h"
+
+#include "app/app.h"
+#include "dock/dockdrawcount.h"
+#include "platform/canvas.h"
+#include "platform/checkbox.h"
+#include "platform/dockitem.h"
+#include "platform/graphics.h"
+#include "platform/label.h"
+#include "platform/picture.h"
+#include "platform/pushbutton.h"
+#include "platform/radiobutton.h"
+#include "platform/testing.h"
+#include "platform/timer.h"
+#include "settings/module1.h"
+#include "settings/window2.h"
+#include "support/tovytestapp.h"
+#include "window/buttonpictures.h"
+#include "window/window1.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+using iconprobe::InkOf;
+using platform::Color;
+using platform::RGB;
+using tovy::Window1;
+using tovy::testing::TovyTestApp;
+
+Q_DECLARE_METATYPE(platform::Color)
+
+namespace {
+
+constexpr Color kBackground = RGB(250, 240, 200); // not white: a fill that went missing shows
+constexpr Color kRed = RGB(255, 0, 0);
+constexpr Color kBlue = RGB(0, 0, 255);
+constexpr Color kBlack = RGB(0, 0, 0);
+
+// The tile as the day modes should draw it: the text in a 128 by 128 day
+// picture, scaled over the whole tile; the logo's square left out.
+QImage ExpectedDayTile(Color ink, const std::string &text, float size, int x, int y)
+{
+    platform::Picture day(128, 128);
+    platform::Graphics &g = day.Graphics();
+    g.SetForeColor(kBackground);
+    g.FillRect(0, 0, 128, 128);
+    g.SetTextFont("Osaka");
+    g.SetForeColor(ink);
+    g.SetTextSize(size);
+    g.DrawString(text, x, y);
+    platform::Picture tile(512, 512);
+    tile.Graphics().DrawPicture(&day, 0, 0, 512, 512, 0, 0, 128, 128);
+    return iconprobe::Rgb(tile.Data().image);
+}
+
+QImage WithoutLogo(QImage image)
+{
+    QPainter(&image).fillRect(iconprobe::kLogoSquare, Qt::black);
+    return image;
+}
+
+const QImage &Tile(const Window1 &w)
+{
+    return iconprobe::ImageOf(*w.MyCanv);
+}
+
+void Click(platform::Control *control)
+{
+    QVERIFY(control != nullptr);
+    QTest::mouseClick(platform::testing::WidgetOf(*control), Qt::LeftButton);
+}
+
+QImage WindowIconImage()
+{
+    return iconprobe::Rgb(QGuiApplication::windowIcon().pixmap(512, 512).toImage());
+}
+
+// The settings file of a run with the icon option on in the given mode.
+QStringList DockOnSettings(int mode)
+{
+    return {"40", "30", "250", "240", "200", "False", "100", "True", QString::number(mode)};
+}
+
+} // namespace
+
+class TestDockDrawing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dayModesDrawTodayInItsPlaceSizeAndColour_data();
+    void dayModesDrawTodayInItsPlaceSizeAndColour();
+    void dayModesKeepTodaysColourAfterNavigation_data();
+    void dayModesKeepTodaysColourAfterNavigation();
+    void monthModeDrawsTheShownMonth_data();
+    void monthModeDrawsTheShownMonth();
+    void monthNumberIsNeverBold();
+    void logoTakesTheBottomRightSquare();
+    void iconIsThePictureUntilReset();
+    void iconRedrawnOnlyBySomeActions_data();
+    void iconRedrawnOnlyBySomeActions();
+};
+
+void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("size");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<Color>("colour");
+    QTest::addColumn<int>("lines");
+
+    const QString month1 = QStringLiteral("3　月\r14　日\r(土)");
+    QTest::newRow("month mode writes month, day and weekday on three lines")
+        << QDate(2026, 3, 14) << 1 << month1 << 30.0f << 30 << 35 << kBlue << 3;
+    QTest::newRow("a single digit stands at 35") << QDate(2026, 3, 5) << 2 << QStringLiteral("5") << 86.0f << 35 << 90 << kBlack << 1;
+    QTest::newRow("two digits start at 10") << QDate(2026, 3, 25) << 2 << QStringLiteral("25") << 86.0f << 10 << 90 << kBlack << 1;
+    QTest::newRow("Sunday is red") << QDate(2026, 3, 15) << 3 << QStringLiteral("日") << 98.0f << 18 << 90 << kRed << 1;
+    QTest::newRow("a plain Saturday is blue") << QDate(2026, 3, 14) << 3 << QStringLiteral("土") << 98.0f << 18 << 90 << kBlue << 1;
+    QTest::newRow("a weekday holiday is red") << QDate(2026, 3, 20) << 3 << QStringLiteral("金") << 98.0f << 18 << 90 << kRed << 1;
+    QTest::newRow("a Saturday holiday is red") << QDate(2025, 5, 3) << 3 << QStringLiteral("土") << 98.0f << 18 << 90 << kRed << 1;
+}
+
+void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour()
+{
+    QFETCH(QDate, today);
+    QFETCH(int, mode);
+    QFETCH(QString, text);
+    QFETCH(float, size);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(Color, colour);
+    QFETCH(int, lines);
+
+    TovyTestApp app(today.year(), today.month(), today.day());
+    Window1 &w = app.Open();
+    tovy::Module1::My_Col = kBackground;
+    tovy::Module1::MyDock = mode;
+    w.Draw_Dock();
+
+    QVERIFY(w.MyCanv != nullptr);
+    const QImage tile = iconprobe::Rgb(Tile(w));
+    QCOMPARE(tile.size(), QSize(512, 512));
+    QVERIFY(iconprobe::Exactly(tile.pixel(508, 3), kBackground));
+    QVERIFY(iconprobe::Exactly(tile.pixel(3, 508), kBackground));
+
+    // The text's ink: its colour, from the place given (four times, as the
+    // day picture is scaled; a glyph's side bearing in front of it), and
+    // nothing in the other day colours.
+    const iconprobe::Ink ink = InkOf(tile, colour);
+    QVERIFY2(ink.count > 1000, qPrintable(QString::number(ink.count)));
+    QVERIFY2(ink.bounds.left() >= 4 * x && ink.bounds.left() < 4 * x + size,
+             qPrintable(QString::number(ink.bounds.left())));
+    QVERIFY(ink.bounds.top() >= 4 * (y - size) - 8);
+    QCOMPARE(iconprobe::InkLines(tile, colour), lines);
+    for (Color other : {kRed, kBlue, kBlack}) {
+        if (!(other == colour))
+            QCOMPARE(InkOf(tile, other).count, 0);
+    }
+
+    // The very text, size and place.
+    QCOMPARE(WithoutLogo(tile), WithoutLogo(ExpectedDayTile(colour, text.toStdString(), size, x, y)));
+}
+
+void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Color>("colour");
+    QTest::addColumn<Color>("colourAtTodaysPlace");
+
+    // 20 March 2026 is the vernal equinox day, a Friday; its place holds a
+    // plain Friday in April.
+    QTest::newRow("a holiday stays red while an ordinary month is shown")
+        << QDate(2026, 3, 20) << QStringLiteral("Canvas4") << kRed << kBlack;
+    // 16 February 2026 is a plain Monday; its place holds Coming of Age Day
+    // in January.
+    QTest::newRow("a plain day stays black while a holiday lies at its place")
+        << QDate(2026, 2, 16) << QStringLiteral("Canvas2") << kBlack << kRed;
+}
+
+void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, button);
+    QFETCH(Color, colour);
+    QFETCH(Color, colourAtTodaysPlace);
+
+    TovyTestApp app(today.year(), today.month(), today.day());
+    Window1 &w = app.Open();
+    Click(button == "Canvas4" ? w.Canvas4() : w.Canvas2());
+    const int place = today.day() + QDate(today.year(), today.month(), 1).dayOfWeek() % 7;
+    QCOMPARE(w.D[size_t(place)]->TextColor(), colourAtTodaysPlace);
+
+    tovy::Module1::My_Col = kBackground;
+    for (int mode = 1; mode <= 3; ++mode) {
+        tovy::Module1::MyDock = mode;
+        w.Draw_Dock();
+        const QImage tile = iconprobe::Rgb(Tile(w));
+        QVERIFY2(InkOf(tile, colour).count > 1000, qPrintable(QString::number(mode)));
+        QCOMPARE(InkOf(tile, colourAtTodaysPlace).count, 0);
+    }
+}
+
+void TestDockDrawing::monthModeDrawsTheShownMonth_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("firstCellWritten");
+    QTest::addColumn<bool>("todayUnderlined");
+
+    // Today is Saturday 14 March 2026: March begins on a Sunday, April on a
+    // Wednesday; today's place, row 2 column 7, holds 11 April there.
+    QTest::newRow("today's month: the 1st in the first cell, today underlined") << QStringList{} << true << true;
+    QTest::newRow("the next month: the first cell empty, no underline") << QStringList{"Canvas4"} << false << false;
+    QTest::newRow("back to today's month: underlined again")
+        << QStringList{"Canvas4", "Canvas2"} << true << true;
+}
+
+void TestDockDrawing::monthModeDrawsTheShownMonth()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, firstCellWritten);
+    QFETCH(bool, todayUnderlined);
+
+    TovyTestApp app(2026, 3, 14);
+    Window1 &w = app.Open();
+    for (const QString &name : clicks)
+        Click(name == "Canvas4" ? w.Canvas4() : w.Canvas2());
+    tovy::Module1::My_Col = kBackground;
+    tovy::Module1::MyDock = 0;
+    w.Draw_Dock();
+    const QImage tile = iconprobe::Rgb(Tile(w));
+
+    QVERIFY(iconprobe::Exactly(tile.pixel(508, 3), kBackground));
+    // The heads: Sunday red at 20, Saturday blue at 445, baseline 135.
+    QVERIFY(InkOf(tile, kRed, QRect(20, 90, 50, 55)).count > 100);
+    QVERIFY(InkOf(tile, kBlue, QRect(445, 90, 50, 55)).count > 100);
+    // Cell 1: left 20, baseline 200; red in the Sunday column.
+    QCOMPARE(InkOf(tile, kRed, QRect(20, 150, 70, 52)).count > 100, firstCellWritten);
+    // Cell 14: left 440, baseline 260, in blue; digits end at the baseline,
+    // so blue just below it is the underline.
+    QVERIFY(InkOf(tile, kBlue, QRect(440, 215, 70, 46)).count > 100);
+    const iconprobe::Ink underline = InkOf(tile, kBlue, QRect(430, 262, 82, 12));
+    QCOMPARE(underline.count > 0, todayUnderlined);
+    if (todayUnderlined)
+        QVERIFY(underline.bounds.width() > 30);
+}
+
+void TestDockDrawing::monthNumberIsNeverBold()
+{
+    TovyTestApp app(2026, 3, 14);
+    Window1 &w = app.Open();
+    QVERIFY(w.TukTxt()->Bold());
+    tovy::Module1::My_Col = kBackground;
+    tovy::Module1::MyDock = 0;
+    w.Draw_Dock();
+
+    auto drawn = [&](bool bold) {
+        platform::Picture reference(512, 512);
+        platform::Graphics &g = reference.Graphics();
+        g.SetForeColor(kBackground);
+        g.FillRect(0, 0, 512, 512);
+        g.SetTextFont("Osaka");
+        g.SetTextSize(60);
+        g.SetBold(bold);
+        g.SetForeColor(w.TukTxt()->TextColor());
+        g.DrawString("3", 245, 70);
+        return iconprobe::Rgb(reference.Data().image).copy(QRect(240, 0, 125, 90));
+    };
+    const QImage month = iconprobe::Rgb(Tile(w)).copy(QRect(240, 0, 125, 90));
+    QVERIFY(InkOf(month, RGB(0, 128, 0)).count > 100);
+    QCOMPARE(month, drawn(false));
+    QVERIFY(month != drawn(true));
+}
+
+void TestDockDrawing::logoTakesTheBottomRightSquare()
+{
+    TovyTestApp app(2026, 3, 14);
+    Window1 &w = app.Open();
+    const std::shared_ptr<platform::Picture> logo = tovy::Tovy3();
+    QVERIFY(logo != nullptr);
+    const QImage expected = iconprobe::Rgb(logo->Data().image).copy(0, 0, 128, 128);
+
+    // Month mode draws its last rows there first; the logo covers them.
+    for (int mode : {0, 2}) {
+        tovy::Module1::MyDock = mode;
+        w.Draw_Dock();
+        QCOMPARE(iconprobe::Rgb(Tile(w)).copy(iconprobe::kLogoSquare), expected);
+    }
+}
+
+void TestDockDrawing::iconIsThePictureUntilReset()
+{
+    TovyTestApp app(2026, 3, 14);
+    Window1 &w = app.Open();
+    tovy::Module1::MyDock = 1;
+    w.Draw_Dock();
+    platform::DockItem &dock = tovy::App::Instance().DockItem();
+    const QImage tile = iconprobe::Rgb(Tile(w));
+    QCOMPARE(iconprobe::Rgb(dock.Canvas().Data().image), tile);
+    QCOMPARE(WindowIconImage(), tile);
+
+    dock.ResetIcon();
+    const QImage own(QCoreApplication::applicationDirPath() + "/../Resources/tovy.png");
+    QVERIFY(!own.isNull());
+    QCOMPARE(WindowIconImage(), iconprobe::Rgb(QIcon(QPixmap::fromImage(own)).pixmap(512, 512).toImage()));
+}
+
+namespace {
+
+enum class Action {
+    NextMonth,
+    ColourInPanel,
+    ColourInSettingsWindow,
+    ModeInPanel,
+    ModeInSettingsWindow,
+    ModeInSettingsWindowBoxCleared,
+    TickSameDay,
+    TickAtMidnight,
+    TickAtMidnightOptionOff,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+void TestDockDrawing::iconRedrawnOnlyBySomeActions_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("drawings");
+
+    QTest::newRow("navigation does not redraw") << Action::NextMonth << 0;
+    QTest::newRow("a colour picked in the panel does not redraw") << Action::ColourInPanel << 0;
+    QTest::newRow("a colour picked in the settings window does not redraw") << Action::ColourInSettingsWindow << 0;
+    QTest::newRow("a mode chosen in the panel does not redraw") << Action::ModeInPanel << 0;
+    QTest::newRow("a mode chosen in the settings window redraws") << Action::ModeInSettingsWindow << 1;
+    QTest::newRow("a mode chosen in the settings window with its box cleared does not")
+        << Action::ModeInSettingsWindowBoxCleared << 0;
+    QTest::newRow("a tick on the same day does not redraw") << Action::TickSameDay << 0;
+    QTest::newRow("the tick at midnight redraws") << Action::TickAtMidnight << 1;
+    QTest::newRow("the tick at midnight with the option off does not") << Action::TickAtMidnightOptionOff << 0;
+}
+
+void TestDockDrawing::iconRedrawnOnlyBySomeActions()
+{
+    QFETCH(Action, action);
+    QFETCH(int, drawings);
+
+    TovyTestApp app(2026, 3, 14, 23);
+    app.WriteSettings(DockOnSettings(2));
+    Window1 &w = app.Open();
+    QVERIFY(w.CheckBox1()->Value());
+    QVERIFY(tovy::Module1::Flag_Start);
+    platform::testing::SetColorChoice([](Color, std::string_view) { return RGB(10, 20, 30); });
+
+    // The settings window, where an action needs it, opened beforehand.
+    if (action == Action::ColourInSettingsWindow || action == Action::ModeInSettingsWindow)
+        tovy::Window2::Open_From_Preferences();
+    if (action == Action::ModeInSettingsWindowBoxCleared)
+        tovy::Window2::Open_From_Hover_Button();
+    if (action == Action::TickAtMidnightOptionOff)
+        w.CheckBox1()->SetValue(false);
+
+    const int64_t before = tovy::Dock_Draw_Count();
+    switch (action) {
+    case Action::NextMonth:
+        Click(w.Canvas4());
+        break;
+    case Action::ColourInPanel:
+        Click(w.PushButton1());
+        QCOMPARE(tovy::Module1::My_Col, RGB(10, 20, 30));
+        break;
+    case Action::ColourInSettingsWindow:
+        Click(tovy::Window2::Existing()->PushButton1());
+        QCOMPARE(tovy::Module1::My_Col, RGB(10, 20, 30));
+        break;
+    case Action::ModeInPanel:
+        w.RadioButton1(3)->SetValue(true);
+        QCOMPARE(tovy::Module1::MyDock, 3);
+        break;
+    case Action::ModeInSettingsWindow:
+    case Action::ModeInSettingsWindowBoxCleared:
+        tovy::Window2::Existing()->RadioButton1(3)->SetValue(true);
+        QCOMPARE(tovy::Module1::MyDock, 3);
+        QVERIFY(w.RadioButton1(3)->Value());
+        break;
+    case Action::TickSameDay:
+        platform::testing::SetNow(2026, 3, 14, 23, 59, 59);
+        w.Timer1_Action(*w.Timer1());
+        break;
+    case Action::TickAtMidnight:
+    case Action::TickAtMidnightOptionOff:
+        platform::testing::SetNow(2026, 3, 15, 0, 0, 0);
+        w.Timer1_Action(*w.Timer1());
+        QCOMPARE(w.Start_Day, 15);
+        break;
+    }
+    QCOMPARE(tovy::Dock_Draw_Count() - before, drawings);
+}
+
+QTEST_MAIN(TestDockDrawing)
+#include "tst_dockdrawing.moc"
