@@ -65,6 +65,14 @@ public:
         });
     }
 
+    // A closed window's timer is done, even before the window is destroyed.
+    void WindowClosed() override
+    {
+        qtTimer.stop();
+        pending = false;
+        mode = 0;
+    }
+
     void OpenEnded() override
     {
         if (pending)

@@ -77,11 +77,11 @@ class MouseChain : public QObject {
 public:
     static MouseChain &Instance()
     {
-        static MouseChain *chain = [] {
-            auto *created = new MouseChain(QCoreApplication::instance());
-            QCoreApplication::instance()->installEventFilter(created);
-            return created;
-        }();
+        static QPointer<MouseChain> chain;
+        if (!chain) { // once per QApplication, which owns it
+            chain = new MouseChain(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(chain);
+        }
         return *chain;
     }
 
@@ -181,9 +181,10 @@ bool FrameWidget::event(QEvent *event)
 
 void FrameWidget::closeEvent(QCloseEvent *event)
 {
-    event->ignore(); // the window decides, and Dispose hides it
     if (impl && !impl->closing)
         impl->CloseRequested(false);
+    // Accepted only when the window went: CancelClose may have refused.
+    event->setAccepted(!impl || impl->closing);
 }
 
 void FrameWidget::mousePressEvent(QMouseEvent *event)
@@ -292,7 +293,7 @@ void WindowImpl::ApplyFlags()
     const bool shown = frame->isVisible();
     frame->setWindowFlags(flags);
     if (shown)
-        frame->show();
+        ShowFrame();
 }
 
 void WindowImpl::ApplyBackColor()
@@ -322,6 +323,24 @@ void WindowImpl::SetPosition(int left, int top)
 {
     // The content area's place; Qt adds the frame around it.
     frame->setGeometry(left, top, frame->width(), frame->height());
+    requestedPosition = QPoint(left, top);
+    placedPosition = frame->geometry().topLeft();
+}
+
+void WindowImpl::ShowFrame()
+{
+    const bool asPlaced = requestedPosition && frame->geometry().topLeft() == placedPosition;
+    frame->show();
+    if (asPlaced)
+        placedPosition = frame->geometry().topLeft();
+}
+
+QPoint WindowImpl::Position() const
+{
+    const QPoint actual = frame->geometry().topLeft();
+    if (requestedPosition && actual == placedPosition)
+        return *requestedPosition;
+    return actual; // moved since, by the user or the window manager
 }
 
 void WindowImpl::CloseRequested(bool fromCode)
@@ -346,6 +365,8 @@ void WindowImpl::Dispose()
     frame->hide();
     contextMenu.reset();
     shortcutActions.clear();
+    for (const auto &control : controls)
+        control->Impl().WindowClosed();
     detail::WindowClosed(owner);
     auto &registry = Registry();
     auto found = std::find_if(registry.begin(), registry.end(),
@@ -368,8 +389,8 @@ Window::~Window() = default;
 
 const std::string &Window::ClassName() const { return impl_->className; }
 
-int32_t Window::Left() const { return impl_->frame->geometry().x(); }
-int32_t Window::Top() const { return impl_->frame->geometry().y(); }
+int32_t Window::Left() const { return impl_->Position().x(); }
+int32_t Window::Top() const { return impl_->Position().y(); }
 int32_t Window::Width() const { return impl_->frame->width(); }
 int32_t Window::Height() const { return impl_->frame->height(); }
 void Window::SetLeft(int32_t left) { impl_->SetPosition(left, Top()); }
@@ -416,7 +437,7 @@ void Window::Show()
         impl_->wantVisible = true;
         return;
     }
-    impl_->frame->show();
+    impl_->ShowFrame();
     impl_->frame->raise();
     impl_->frame->activateWindow();
     detail::WindowActivated(*this);
@@ -523,6 +544,7 @@ Window *FindWindow(std::string_view className)
 
 Window &OpenWindow(std::unique_ptr<Window> window)
 {
+    detail::WatchForExit();
     Window &w = *window;
     WindowImpl &impl = w.Impl();
     Registry().push_back(std::move(window));
@@ -545,7 +567,7 @@ Window &OpenWindow(std::unique_ptr<Window> window)
     impl.opened = true;
     if (!impl.closing) {
         if (impl.wantVisible) {
-            impl.frame->show();
+            impl.ShowFrame();
             detail::WindowActivated(w);
         }
         for (const auto &control : impl.controls)
@@ -558,7 +580,7 @@ namespace testing {
 
 QWidget *WidgetOf(const Window &window) { return window.Impl().frame.get(); }
 
-double OpacityOf(const Window &window) { return window.Impl().frame->windowOpacity(); }
+double OpacityOf(const Window &window) { return window.Impl().opacity; }
 
 void DestroyAllWindows()
 {

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,9 @@ public:
     bool minimizeButton = true;
     bool maximizeButton = false;
     bool resizeable = false;
+    std::optional<QPoint> requestedPosition;
+    QPoint placedPosition;
+    double opacity = 1.0; // as Qt holds it, without its rounding to 256 steps
 
     // While opening, Show and Hide only record the wish; it is applied
     // after Open so that nothing is drawn before.
@@ -75,6 +79,11 @@ public:
     void ApplyBackColor();
     void SetSize(int width, int height);
     void SetPosition(int left, int top);
+    // The position code set, as long as only the platform's own correction
+    // (keeping the frame on screen) has moved the window since.
+    QPoint Position() const;
+    // Shows the frame; a correction of the position on showing is the platform's.
+    void ShowFrame();
 
     // The close box and Close(): CancelClose, Close, then destroyed.
     void CloseRequested(bool fromCode);
