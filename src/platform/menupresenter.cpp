@@ -1,7 +1,7 @@
 #include "menupresenter.h"
 
 #include "application.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "menuitem.h"
 #include "window.h"
 #include "windowimpl.h"
