@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "menupresenter.h"
 #include "platformchoice.h"
 #include "testing.h"

@@ -3,6 +3,7 @@
 // Inside the platform layer only: a window's Qt side and its registries.
 
 #include "color.h"
+#include "framewidget.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -21,24 +22,6 @@ namespace platform {
 
 class Control;
 class Window;
-class WindowImpl;
-
-// The top-level widget; it is also the content area, so its coordinates
-// are the window's.
-class FrameWidget : public QWidget {
-public:
-    explicit FrameWidget(WindowImpl *impl);
-    WindowImpl *impl; // cleared when the window goes
-
-protected:
-    bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-};
 
 class WindowImpl {
 public:
