@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/checkbox.h"
+#include "platform/folderitem.h"
 #include "platform/label.h"
 #include "platform/pushbutton.h"
 #include "platform/radiobutton.h"
@@ -19,6 +20,7 @@
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
+#include <sys/xattr.h>
 
 using namespace settingstest;
 using platform::RGB;
@@ -61,6 +63,7 @@ private slots:
     void saving_data();
     void saving();
     void savedSmallWindowLeavesWithoutMoving();
+    void saveMarksTheFileAsOurs();
     void failedSave_data();
     void failedSave();
     void settingsSurviveARestart();
@@ -286,6 +289,22 @@ void TestSettingsFile::savedSmallWindowLeavesWithoutMoving()
     QVERIFY(!window.DayTxt()->Visible());
     QCOMPARE(QPoint(window.Left(), window.Top()), QPoint(1300, 700));
     QCOMPARE(window.Width(), 102);
+}
+
+// The creator and type codes go with the file where the file system can
+// keep them.
+void TestSettingsFile::saveMarksTheFileAsOurs()
+{
+    world.emplace();
+    Window1 &window = world->openWindow();
+    window.Save_State();
+
+    const QByteArray path = prefsPath(world->folder()).toLocal8Bit();
+    if (setxattr(path.constData(), "user.tovy.probe", "1", 1, 0) != 0)
+        QSKIP("this file system keeps no user attributes");
+    const platform::FolderItem file(path.toStdString());
+    QCOMPARE(file.MacCreator(), std::string("Tovy"));
+    QCOMPARE(file.MacType(), std::string("pref"));
 }
 
 enum class Failure { FileWhereTheFolderShouldBe, FolderWhereTheFileShouldBe, WriteCutShort };

@@ -148,40 +148,63 @@ void TestSmallMode::largeWinKeepsTheWidenedWindowsCorner()
     QCOMPARE(geometryOf(*window), QRect(1290, 100, 102, 114));
 }
 
-// Presses that reach the window itself, the hover buttons hidden.
+// Real presses near the bottom edge: with the hover buttons hidden they
+// reach the window, whose mouse-up acts by area; a shown button takes the
+// press on its own square.
 void TestSmallMode::mouseUpAreas_data()
 {
     QTest::addColumn<bool>("widened");
+    QTest::addColumn<bool>("buttonsShown");
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<Action>("action");
 
-    QTest::newRow("y 102 belongs to no area") << false << QPoint(80, 102) << Action::Nothing;
-    QTest::newRow("x 75 belongs to no area") << false << QPoint(75, 113) << Action::Nothing;
-    QTest::newRow("the calendar above the areas") << false << QPoint(50, 60) << Action::Nothing;
-    QTest::newRow("settings area's top left") << false << QPoint(76, 103) << Action::Settings;
-    QTest::newRow("settings area's bottom right") << false << QPoint(88, 113) << Action::Settings;
-    QTest::newRow("below the settings button") << false << QPoint(80, 113) << Action::Settings;
-    QTest::newRow("shrink area's top left") << false << QPoint(89, 103) << Action::Shrink;
-    QTest::newRow("shrink area's bottom right") << false << QPoint(101, 113) << Action::Shrink;
+    QTest::newRow("y 102 belongs to no area")
+        << false << false << QPoint(80, 102) << Action::Nothing;
+    QTest::newRow("x 75 belongs to no area")
+        << false << false << QPoint(75, 113) << Action::Nothing;
+    QTest::newRow("the calendar above the areas")
+        << false << false << QPoint(50, 60) << Action::Nothing;
+    QTest::newRow("settings area's top left")
+        << false << false << QPoint(76, 103) << Action::Settings;
+    QTest::newRow("settings area's bottom right")
+        << false << false << QPoint(88, 113) << Action::Settings;
+    QTest::newRow("below the hidden settings button")
+        << false << false << QPoint(80, 113) << Action::Settings;
+    QTest::newRow("below the shown settings button")
+        << false << true << QPoint(80, 113) << Action::Settings;
+    QTest::newRow("shrink area's top left")
+        << false << false << QPoint(89, 103) << Action::Shrink;
+    QTest::newRow("shrink area's bottom right")
+        << false << false << QPoint(101, 113) << Action::Shrink;
     QTest::newRow("widened: below the panel's buttons shrinks")
-        << true << QPoint(300, 110) << Action::Shrink;
+        << true << false << QPoint(300, 110) << Action::Shrink;
+    QTest::newRow("y 102 on the shown settings button")
+        << false << true << QPoint(80, 102) << Action::Settings;
+    QTest::newRow("x 75 on the shown settings button")
+        << false << true << QPoint(75, 106) << Action::Settings;
+    QTest::newRow("on the shown shrink button")
+        << false << true << QPoint(93, 106) << Action::Shrink;
 }
 
 void TestSmallMode::mouseUpAreas()
 {
     QFETCH(bool, widened);
+    QFETCH(bool, buttonsShown);
     QFETCH(QPoint, point);
     QFETCH(Action, action);
 
     placeNormal(*window, QPoint(100, 100), widened);
     const QRect before = geometryOf(*window);
     hideHoverButtons(*window);
-    clickOnWindow(*window, point);
+    if (buttonsShown)
+        window->Event_MouseEnter();
+    clickHoldingStill(*window, point);
 
     QCOMPARE(window->Win_Small, action == Action::Shrink);
     QCOMPARE(tovy::Window2::Existing() != nullptr, action == Action::Settings);
     if (action == Action::Shrink) {
         QCOMPARE(geometryOf(*window), QRect(100, 100, 19, 14));
+        QCOMPARE(window->Canvas6()->Backdrop(), tovy::smal());
     } else {
         QCOMPARE(geometryOf(*window), before);
         QCOMPARE(window->Canvas7()->Backdrop(), tovy::Set());
