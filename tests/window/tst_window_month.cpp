@@ -65,10 +65,10 @@ void VerifyUpFaces(const Window1 &w)
 }
 
 // "15=建国記念日;16=振替休日": the named (and so red) cells of a month.
-std::map<int, QString> Holidays(const QString &spec)
+std::map<int, QString> Holidays(const QString &list)
 {
     std::map<int, QString> cells;
-    for (const QString &entry : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString &entry : list.split(u';', Qt::SkipEmptyParts)) {
         const QStringList parts = entry.split(u'=');
         cells[parts[0].toInt()] = parts[1];
     }
@@ -85,6 +85,7 @@ private slots:
     void navigation();
     void releaseAnywhereSteps();
     void navigationLeavesTheIconAlone();
+    void overlapGoesToTheLaterButton();
     void holidays_data();
     void holidays();
     void yearUpTo1582StartsInCell8();
@@ -193,6 +194,20 @@ void MonthTest::navigationLeavesTheIconAlone()
     const int64_t before = tovy::Dock_Draw_Count();
     ClickAll(w, {"Canvas1", "Canvas2", "Canvas3", "Canvas4", "Canvas5"});
     QCOMPARE(tovy::Dock_Draw_Count(), before);
+}
+
+void MonthTest::overlapGoesToTheLaterButton()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    Click(w.Canvas4());
+    // x 43 to 45 belong to both Canvas2 and Canvas3; Canvas3 is made later.
+    QWidget *window = platform::testing::WidgetOf(w);
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, QPoint(44, 5));
+    QVERIFY(w.Canvas3()->Backdrop() == tovy::Reset2());
+    QVERIFY(w.Canvas2()->Backdrop() == tovy::BakMon());
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(44, 5));
+    QCOMPARE(ShownMonth(w), QStringLiteral("2026/12"));
 }
 
 void MonthTest::holidays_data()
