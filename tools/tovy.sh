@@ -10,7 +10,7 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
           libgl1-mesa-dev fonts-ipafont-gothic)
 if [ "$mode" = test ]; then
-    packages+=(xvfb xauth xdotool x11-utils faketime)
+    packages+=(xvfb xauth xdotool x11-utils x11-apps faketime)
 fi
 
 missing=()

@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "menupresenter.h"
 #include "platformchoice.h"
 #include "testing.h"
@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <map>
 #include <optional>
@@ -28,10 +29,13 @@ std::optional<int> g_quitStatus;
 bool g_idleWorkPosted = false;
 std::vector<std::function<void()>> g_idleWork;
 std::unique_ptr<QApplication> g_qtApplication;
+bool g_exiting = false;
 
 struct ApplicationState {
     platform::MenuBar *menuBar = nullptr;
     std::map<std::string, std::function<bool()>> menuHandlers;
+    // Goes with the application, while Qt is still there for its icon.
+    std::shared_ptr<platform::DockItem> dockItem;
 };
 
 std::map<const Application *, ApplicationState> &States()
@@ -100,6 +104,14 @@ void WhenIdle(std::function<void()> work)
         PostIdleWork();
 }
 
+void WatchForExit()
+{
+    // Registered after the Runtime was made, so at exit it runs before a
+    // static Runtime's destructor.
+    static const bool watching = std::atexit([] { g_exiting = true; }) == 0;
+    (void)watching;
+}
+
 } // namespace detail
 
 bool RunHandler(const char *what, const std::function<void()> &handler)
@@ -166,6 +178,8 @@ void Application::Quit(int32_t status)
 
 namespace detail {
 
+std::shared_ptr<DockItem> &DockItemSlot(const Application &app) { return States()[&app].dockItem; }
+
 // The application's handler for an item, or none.
 const std::function<bool()> *ApplicationMenuHandler(std::string_view name)
 {
@@ -191,8 +205,12 @@ Runtime::Runtime(int &argc, char **argv)
 
 Runtime::~Runtime()
 {
-    testing::DestroyAllWindows();
     g_idleWork.clear();
+    if (g_exiting) {
+        (void)g_qtApplication.release(); // the process ends; Qt's globals may be gone
+        return;
+    }
+    testing::DestroyAllWindows();
     g_qtApplication.reset();
 }
 

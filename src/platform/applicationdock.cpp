@@ -2,17 +2,19 @@
 
 #include "dockitem.h"
 
-#include <map>
 #include <memory>
 
 namespace platform {
+
+namespace detail {
+std::shared_ptr<DockItem> &DockItemSlot(const Application &app);
+}
 
 // Kept apart so that programs and tests that never touch the icon link
 // without the picture code; shared_ptr keeps the DockItem's destructor here.
 DockItem &Application::DockItem()
 {
-    static std::map<const Application *, std::shared_ptr<platform::DockItem>> items;
-    auto &item = items[this];
+    auto &item = detail::DockItemSlot(*this);
     if (!item)
         item = std::make_shared<platform::DockItem>();
     return *item;

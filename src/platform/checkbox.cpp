@@ -1,9 +1,9 @@
 #include "checkbox.h"
 
 #include "application.h"
-#include "clickthrough.h"
+#include "clickthroughwhendisabled.h"
 #include "controlimpl.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "textstyle.h"
 #include "window.h"
 #include "windowimpl.h"

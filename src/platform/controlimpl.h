@@ -51,6 +51,8 @@ public:
     virtual void WindowOpened() {}
     // Called once when the window's Open event has ended.
     virtual void OpenEnded() {}
+    // Called when the window has been closed and waits to be destroyed.
+    virtual void WindowClosed() {}
 };
 
 } // namespace platform

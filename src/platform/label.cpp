@@ -1,7 +1,7 @@
 #include "label.h"
 
 #include "controlimpl.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "uifont.h"
 #include "window.h"
 #include "windowimpl.h"

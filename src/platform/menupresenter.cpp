@@ -1,7 +1,7 @@
 #include "menupresenter.h"
 
 #include "application.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "menuitem.h"
 #include "window.h"
 #include "windowimpl.h"
@@ -273,6 +273,11 @@ bool ChooseMenuItem(std::string_view itemName)
 {
     bool took = false;
     detail::EnableMenuItems();
+    // As the user would: a hidden or disabled item of the bar cannot be chosen.
+    MenuBar *bar = detail::CurrentBar();
+    if (const MenuItem *item = bar ? bar->_Lookup(itemName) : nullptr)
+        if (!item->Visible() || !detail::ItemEnabled(*item))
+            return false;
     RunHandler(std::string(itemName).c_str(), [&] { took = detail::DispatchMenuItem(itemName); });
     return took;
 }

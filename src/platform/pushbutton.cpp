@@ -1,7 +1,7 @@
 #include "pushbutton.h"
 
 #include "application.h"
-#include "clickthrough.h"
+#include "clickthroughwhendisabled.h"
 #include "controlimpl.h"
 #include "textstyle.h"
 #include "window.h"

@@ -1,6 +1,6 @@
 #include "selectcolor.h"
 
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "testing.h"
 
 #include <QColorDialog>

@@ -2,7 +2,7 @@
 
 #include "application.h"
 #include "controlimpl.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "window.h"
 #include "windowimpl.h"
 

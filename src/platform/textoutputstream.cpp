@@ -15,8 +15,8 @@ void TextOutputStream::WriteLine(std::string_view line)
         return;
     QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
     bytes.append('\n');
-    // A failed write is remembered by QSaveFile, and commit() then fails.
-    impl_->file.write(bytes);
+    if (impl_->file.write(bytes) != bytes.size())
+        impl_->writeFailed = true;
 }
 
 bool TextOutputStream::Close()
@@ -26,6 +26,16 @@ bool TextOutputStream::Close()
         return false;
     }
     impl_->closed = true;
+    // A write the disk refused may show only when the buffer goes out, and
+    // QSaveFile would still commit what it got: the old file must stay.
+    if (impl_->writeFailed || !impl_->file.flush()) {
+        impl_->error = impl_->file.errorString().toStdString();
+        impl_->file.cancelWriting();
+        impl_->file.commit(); // removes what was written beside
+        if (impl_->error.empty() || impl_->error == "Unknown error")
+            impl_->error = "the file could not be written whole";
+        return false;
+    }
     if (impl_->file.commit())
         return true;
     impl_->error = impl_->file.errorString().toStdString();

@@ -4,7 +4,6 @@
 
 #include <QSaveFile>
 
-#include <functional>
 #include <string>
 
 namespace platform {
@@ -15,6 +14,7 @@ public:
 
     QSaveFile file;
     bool closed = false;
+    bool writeFailed = false;
     std::string error;
 };
 

@@ -2,7 +2,7 @@
 
 #include "application.h"
 #include "controlimpl.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -63,6 +63,14 @@ public:
                 Tick();
             }
         });
+    }
+
+    // A closed window's timer is done, even before the window is destroyed.
+    void WindowClosed() override
+    {
+        qtTimer.stop();
+        pending = false;
+        mode = 0;
     }
 
     void OpenEnded() override

@@ -3,7 +3,7 @@
 #include "application.h"
 #include "control.h"
 #include "controlimpl.h"
-#include "eventloop.h"
+#include "handlerscope.h"
 #include "menupresenter.h"
 #include "testing.h"
 #include "windowimpl.h"
@@ -11,13 +11,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
-#include <QEnterEvent>
-#include <QHelpEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPalette>
-#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -52,88 +47,6 @@ std::string EventName(const WindowImpl &impl, const char *event)
     return impl.className + "." + event;
 }
 
-// The topmost widget at `pos` (in `parent`'s coordinates) with a tooltip,
-// also among the labels that let the mouse through.
-QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
-{
-    const QObjectList &children = parent->children();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        auto *child = qobject_cast<QWidget *>(*it);
-        if (!child || child->isWindow() || child->isHidden() || !child->geometry().contains(pos))
-            continue;
-        if (QWidget *inner = ToolTipWidgetAt(child, pos - child->pos()))
-            return inner;
-        if (!child->toolTip().isEmpty())
-            return child;
-    }
-    return nullptr;
-}
-
-// Which widgets a press or release has been offered to, deepest first. Qt
-// offers an event to the widget under the pointer and then to its parents;
-// an event handed straight to the window (as QTest does) skipped the
-// controls, and the window routes it itself.
-class MouseChain : public QObject {
-public:
-    static MouseChain &Instance()
-    {
-        static MouseChain *chain = [] {
-            auto *created = new MouseChain(QCoreApplication::instance());
-            QCoreApplication::instance()->installEventFilter(created);
-            return created;
-        }();
-        return *chain;
-    }
-
-    // True when the event reached the window without passing a control.
-    bool CameStraight(const QMouseEvent *event, const QWidget *frame) const
-    {
-        return current == event->timestamp() && offered.size() == 1 && offered.front() == frame;
-    }
-
-protected:
-    bool eventFilter(QObject *receiver, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
-            || type == QEvent::MouseButtonDblClick) {
-            const auto timestamp = static_cast<QMouseEvent *>(event)->timestamp();
-            if (timestamp != current || type != currentType) {
-                current = timestamp;
-                currentType = type;
-                offered.clear();
-            }
-            offered.push_back(receiver);
-        }
-        return false;
-    }
-
-private:
-    using QObject::QObject;
-    quint64 current = 0;
-    QEvent::Type currentType = QEvent::None;
-    std::vector<const QObject *> offered;
-};
-
-// The control a press at `pos` is for: disabled ones let it through.
-QWidget *EnabledChildAt(QWidget *frame, QPoint pos)
-{
-    QWidget *target = frame->childAt(pos);
-    while (target && target != frame && !target->isEnabled())
-        target = target->parentWidget();
-    return target == frame ? nullptr : target;
-}
-
-// Hands an event the window got straight to `target`, as Qt would have.
-bool Forward(QMouseEvent *event, QWidget *frame, QWidget *target)
-{
-    QMouseEvent copy(event->type(), target->mapFrom(frame, event->position()), event->globalPosition(),
-                     event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
-    copy.setTimestamp(event->timestamp());
-    QCoreApplication::sendEvent(target, &copy);
-    return copy.isAccepted();
-}
-
 } // namespace
 
 namespace detail {
@@ -153,112 +66,6 @@ bool IsOpen(const Window *window)
 }
 
 } // namespace detail
-
-// ---- FrameWidget
-
-FrameWidget::FrameWidget(WindowImpl *impl) : impl(impl)
-{
-    MouseChain::Instance();
-    setMouseTracking(true);
-    setAutoFillBackground(true);
-}
-
-bool FrameWidget::event(QEvent *event)
-{
-    if (impl) {
-        if (event->type() == QEvent::WindowActivate)
-            detail::WindowActivated(impl->owner);
-        if (event->type() == QEvent::ToolTip) {
-            auto *help = static_cast<QHelpEvent *>(event);
-            if (QWidget *tipped = ToolTipWidgetAt(this, help->pos())) {
-                QToolTip::showText(help->globalPos(), tipped->toolTip(), tipped);
-                return true;
-            }
-        }
-    }
-    return QWidget::event(event);
-}
-
-void FrameWidget::closeEvent(QCloseEvent *event)
-{
-    event->ignore(); // the window decides, and Dispose hides it
-    if (impl && !impl->closing)
-        impl->CloseRequested(false);
-}
-
-void FrameWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (!impl || impl->closing) {
-        event->ignore();
-        return;
-    }
-    if (event->button() == Qt::RightButton && detail::MenusAsContextMenu()) {
-        event->accept();
-        detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
-        return;
-    }
-    if (MouseChain::Instance().CameStraight(event, this))
-        if (QWidget *target = EnabledChildAt(this, event->position().toPoint())) {
-            // Qt offers it to the control and, if refused, to us again.
-            impl->windowGrabbed = false;
-            const bool accepted = Forward(event, this, target);
-            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner)
-                impl->pressOwner = target;
-            event->setAccepted(accepted);
-            return;
-        }
-    const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
-    bool took = false;
-    WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseDown").c_str(),
-               [&] { took = self->owner.Event_MouseDown(at.x(), at.y()); });
-    self->windowGrabbed = took;
-    self->pressOwner = nullptr;
-    event->setAccepted(took);
-}
-
-void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (impl && !impl->windowGrabbed && impl->pressOwner && MouseChain::Instance().CameStraight(event, this)) {
-        // The control that took the press gets its release, wherever it is.
-        QWidget *owner = impl->pressOwner;
-        impl->pressOwner = nullptr;
-        event->setAccepted(Forward(event, this, owner));
-        return;
-    }
-    if (!impl || !impl->windowGrabbed) {
-        event->ignore();
-        return;
-    }
-    impl->windowGrabbed = false;
-    event->accept();
-    // Where the window stands now: a mouse-down handler may have moved it.
-    const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
-    WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseUp").c_str(), [&] { self->owner.Event_MouseUp(at.x(), at.y()); });
-}
-
-void FrameWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (!impl || event->buttons() != Qt::NoButton)
-        return;
-    const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
-    WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseMove").c_str(), [&] { self->owner.Event_MouseMove(at.x(), at.y()); });
-}
-
-void FrameWidget::enterEvent(QEnterEvent *)
-{
-    if (WindowImpl *self = impl)
-        RunHandler(EventName(*self, "MouseEnter").c_str(), [self] { self->owner.Event_MouseEnter(); });
-}
-
-void FrameWidget::leaveEvent(QEvent *)
-{
-    if (WindowImpl *self = impl)
-        RunHandler(EventName(*self, "MouseExit").c_str(), [self] { self->owner.Event_MouseExit(); });
-}
 
 // ---- WindowImpl
 
@@ -292,7 +99,7 @@ void WindowImpl::ApplyFlags()
     const bool shown = frame->isVisible();
     frame->setWindowFlags(flags);
     if (shown)
-        frame->show();
+        ShowFrame();
 }
 
 void WindowImpl::ApplyBackColor()
@@ -322,6 +129,24 @@ void WindowImpl::SetPosition(int left, int top)
 {
     // The content area's place; Qt adds the frame around it.
     frame->setGeometry(left, top, frame->width(), frame->height());
+    requestedPosition = QPoint(left, top);
+    placedPosition = frame->geometry().topLeft();
+}
+
+void WindowImpl::ShowFrame()
+{
+    const bool asPlaced = requestedPosition && frame->geometry().topLeft() == placedPosition;
+    frame->show();
+    if (asPlaced)
+        placedPosition = frame->geometry().topLeft();
+}
+
+QPoint WindowImpl::Position() const
+{
+    const QPoint actual = frame->geometry().topLeft();
+    if (requestedPosition && actual == placedPosition)
+        return *requestedPosition;
+    return actual; // moved since, by the user or the window manager
 }
 
 void WindowImpl::CloseRequested(bool fromCode)
@@ -346,6 +171,8 @@ void WindowImpl::Dispose()
     frame->hide();
     contextMenu.reset();
     shortcutActions.clear();
+    for (const auto &control : controls)
+        control->Impl().WindowClosed();
     detail::WindowClosed(owner);
     auto &registry = Registry();
     auto found = std::find_if(registry.begin(), registry.end(),
@@ -368,8 +195,8 @@ Window::~Window() = default;
 
 const std::string &Window::ClassName() const { return impl_->className; }
 
-int32_t Window::Left() const { return impl_->frame->geometry().x(); }
-int32_t Window::Top() const { return impl_->frame->geometry().y(); }
+int32_t Window::Left() const { return impl_->Position().x(); }
+int32_t Window::Top() const { return impl_->Position().y(); }
 int32_t Window::Width() const { return impl_->frame->width(); }
 int32_t Window::Height() const { return impl_->frame->height(); }
 void Window::SetLeft(int32_t left) { impl_->SetPosition(left, Top()); }
@@ -416,7 +243,7 @@ void Window::Show()
         impl_->wantVisible = true;
         return;
     }
-    impl_->frame->show();
+    impl_->ShowFrame();
     impl_->frame->raise();
     impl_->frame->activateWindow();
     detail::WindowActivated(*this);
@@ -523,6 +350,7 @@ Window *FindWindow(std::string_view className)
 
 Window &OpenWindow(std::unique_ptr<Window> window)
 {
+    detail::WatchForExit();
     Window &w = *window;
     WindowImpl &impl = w.Impl();
     Registry().push_back(std::move(window));
@@ -545,7 +373,7 @@ Window &OpenWindow(std::unique_ptr<Window> window)
     impl.opened = true;
     if (!impl.closing) {
         if (impl.wantVisible) {
-            impl.frame->show();
+            impl.ShowFrame();
             detail::WindowActivated(w);
         }
         for (const auto &control : impl.controls)
@@ -558,7 +386,7 @@ namespace testing {
 
 QWidget *WidgetOf(const Window &window) { return window.Impl().frame.get(); }
 
-double OpacityOf(const Window &window) { return window.Impl().frame->windowOpacity(); }
+double OpacityOf(const Window &window) { return window.Impl().opacity; }
 
 void DestroyAllWindows()
 {

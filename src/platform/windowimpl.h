@@ -3,12 +3,14 @@
 // Inside the platform layer only: a window's Qt side and its registries.
 
 #include "color.h"
+#include "framewidget.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,24 +22,6 @@ namespace platform {
 
 class Control;
 class Window;
-class WindowImpl;
-
-// The top-level widget; it is also the content area, so its coordinates
-// are the window's.
-class FrameWidget : public QWidget {
-public:
-    explicit FrameWidget(WindowImpl *impl);
-    WindowImpl *impl; // cleared when the window goes
-
-protected:
-    bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-};
 
 class WindowImpl {
 public:
@@ -53,6 +37,9 @@ public:
     bool minimizeButton = true;
     bool maximizeButton = false;
     bool resizeable = false;
+    std::optional<QPoint> requestedPosition;
+    QPoint placedPosition;
+    double opacity = 1.0; // as Qt holds it, without its rounding to 256 steps
 
     // While opening, Show and Hide only record the wish; it is applied
     // after Open so that nothing is drawn before.
@@ -75,6 +62,11 @@ public:
     void ApplyBackColor();
     void SetSize(int width, int height);
     void SetPosition(int left, int top);
+    // The position code set, as long as only the platform's own correction
+    // (keeping the frame on screen) has moved the window since.
+    QPoint Position() const;
+    // Shows the frame; a correction of the position on showing is the platform's.
+    void ShowFrame();
 
     // The close box and Close(): CancelClose, Close, then destroyed.
     void CloseRequested(bool fromCode);

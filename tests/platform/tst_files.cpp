@@ -10,8 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -56,6 +58,7 @@ private slots:
     void createReplacesTheOldFileOnClose();
     void streamDestroyedWithoutCloseKeepsTheOldFile();
     void failedCommitKeepsTheOldFileWhole();
+    void writeCutShortKeepsTheOldFileWhole();
     void unwritableFolderGivesNoStream();
     void folderInTheWayGivesNoStream();
     void creatorAndTypeCodes();
@@ -180,6 +183,31 @@ void FilesTest::failedCommitKeepsTheOldFileWhole()
     QVERIFY(!out->Close());
     QVERIFY(!out->ErrorString().empty());
     QCOMPARE(ReadRaw(dir->filePath("b/Tovy prefs")), QByteArray("old\nold\n"));
+}
+
+void FilesTest::writeCutShortKeepsTheOldFileWhole()
+{
+    // Past 8 bytes every write fails, as on a full disk; even the superuser is held to it.
+    const QString path = dir->filePath("Tovy prefs");
+    const QByteArray previous("200\n300\n10\n20\n30\nFalse\n80\nTrue\n3\n");
+    WriteRaw(path, previous);
+    auto out = FolderItem(S(path)).CreateTextFile();
+    QVERIFY(out);
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tight = saved;
+    tight.rlim_cur = 8;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    for (const char *line : {"40", "30", "255", "255", "255", "False", "100", "False", "0"})
+        out->WriteLine(line);
+    const bool closed = out->Close();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!closed);
+    QVERIFY(!out->ErrorString().empty());
+    QCOMPARE(ReadRaw(path), previous);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"Tovy prefs"});
 }
 
 void FilesTest::unwritableFolderGivesNoStream()

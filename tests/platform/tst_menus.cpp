@@ -92,6 +92,7 @@ private slots:
     void lookupThroughEveryLevel();
     void frontWindowFirstThenApplication_data();
     void frontWindowFirstThenApplication();
+    void disabledOrHiddenItemsCannotBeChosen();
     void onlyTheFrontWindowIsAsked();
     void quitReachesEveryWindowWithAHandler();
     void rightClickOpensTheMenusAndIsNoMouseDown();
@@ -150,6 +151,27 @@ void MenusTest::frontWindowFirstThenApplication()
     QCOMPARE(testing::ChooseMenuItem("My_Pref"), took);
     QCOMPARE(log.join("; "), expected);
     QCOMPARE(app->enables, enablesBefore + 1);
+}
+
+void MenusTest::disabledOrHiddenItemsCannotBeChosen()
+{
+    int runs = 0;
+    app->_AddMenuHandler("My_Pref", [&runs] { return ++runs > 0; });
+    bar->_Lookup("My_Pref")->SetVisible(false);
+    QVERIFY(!testing::ChooseMenuItem("My_Pref"));
+    bar->_Lookup("My_Pref")->SetVisible(true);
+    bar->_Lookup("My_Pref")->SetEnabled(false);
+    QVERIFY(!testing::ChooseMenuItem("My_Pref"));
+    QCOMPARE(runs, 0);
+    QVERIFY(!testing::ChooseMenuItem("EditCopy")); // no handler: AutoEnable leaves it disabled
+
+    // Without AutoEnable, Enabled alone decides.
+    MenuItem *copy = bar->_Lookup("EditCopy");
+    copy->SetAutoEnable(false);
+    copy->SetEnabled(true);
+    app->_AddMenuHandler("EditCopy", [&runs] { return ++runs > 0; });
+    QVERIFY(testing::ChooseMenuItem("EditCopy"));
+    QCOMPARE(runs, 1);
 }
 
 void MenusTest::onlyTheFrontWindowIsAsked()

@@ -17,7 +17,6 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QFontDatabase>
@@ -76,6 +75,7 @@ private slots:
 
     void geometryAppliesAtOnceAndReadsBack_data();
     void geometryAppliesAtOnceAndReadsBack();
+    void positionReadsBackAtTheScreenEdge();
     void userCannotResize();
     void openingOrderAndFirstPaint();
     void foundDuringItsOwnOpen();
@@ -115,6 +115,31 @@ void WindowsTest::geometryAppliesAtOnceAndReadsBack_data()
     QTest::newRow("normal calendar") << 102 << 114;
     QTest::newRow("with the settings panel") << 392 << 114;
     QTest::newRow("small mode below any minimum") << 19 << 14;
+}
+
+// At the screen's edge the platform may push the frame back on screen; code
+// still reads back what it set, and a later move by the user is seen.
+void WindowsTest::positionReadsBackAtTheScreenEdge()
+{
+    TestWindow &window = OpenTestWindow([](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.open = [](TestWindow &self) { // placed before it is first shown
+            self.SetLeft(0);
+            self.SetTop(0);
+        };
+    });
+    QCOMPARE(window.Left(), 0);
+    QCOMPARE(window.Top(), 0);
+    window.Hide();
+    window.Show();
+    QCOMPARE(window.Left(), 0);
+    window.SetLeft(0);
+    window.SetTop(0);
+    QCOMPARE(window.Left(), 0);
+    QCOMPARE(window.Top(), 0);
+    W(window)->move(300, 200); // as the user dragging it
+    QCOMPARE(window.Left(), W(window)->geometry().x());
+    QVERIFY(window.Left() >= 300);
 }
 
 void WindowsTest::geometryAppliesAtOnceAndReadsBack()
@@ -530,7 +555,7 @@ void WindowsTest::timerWaitsForTheRunningHandler()
     QTest::mouseClick(W(*window._ControlByName("Busy")), Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(log.at(0), std::string("handler begins"));
     QCOMPARE(log.at(1), std::string("handler ends"));
-    QTRY_COMPARE(log.size(), size_t{3});
+    QTRY_VERIFY(log.size() >= 3); // the tick that waited, and it repeats again
     QCOMPARE(log.at(2), std::string("tick"));
 }
 
@@ -615,7 +640,7 @@ void WindowsTest::closeBoxOrderAndDestruction()
         w.destroyed = &destroyed;
         w.close = [&] { foundInClose = FindWindow("Closing") != nullptr; };
     }, "Closing");
-    W(window)->close(); // as the close box does
+    QVERIFY(W(window)->close()); // as the close box does: it went
     QCOMPARE(Joined(window.log), QString("CancelClose; Close"));
     QVERIFY(foundInClose);
     QCOMPARE(FindWindow("Closing"), nullptr);
@@ -626,8 +651,7 @@ void WindowsTest::closeBoxOrderAndDestruction()
 void WindowsTest::closeRefusedKeepsTheWindow()
 {
     TestWindow &window = OpenTestWindow([](TestWindow &w) { w.cancelClose = [] { return true; }; }, "Stays");
-    QCloseEvent close;
-    QCoreApplication::sendEvent(W(window), &close);
+    QVERIFY(!W(window)->close());
     QCOMPARE(Joined(window.log), QString("CancelClose"));
     QCOMPARE(FindWindow("Stays"), &window);
     QVERIFY(W(window)->isVisible());
@@ -708,7 +732,9 @@ void WindowsTest::opacityPassesItsValueOn_data()
     QTest::addColumn<double>("seen");
     QTest::newRow("half") << 0.5f << 0.5;
     QTest::newRow("opaque") << 1.0f << 1.0;
+    QTest::newRow("a tenth") << 0.1f << static_cast<double>(0.1f);
     QTest::newRow("above one is kept within by Qt") << 1.5f << 1.0;
+    QTest::newRow("below zero is kept within by Qt") << -0.5f << 0.0;
 }
 
 void WindowsTest::opacityPassesItsValueOn()
@@ -717,8 +743,8 @@ void WindowsTest::opacityPassesItsValueOn()
     QFETCH(double, seen);
     TestWindow &window = OpenTestWindow([](TestWindow &) {});
     WindowExtensions::Opacity(window, value);
-    // Qt keeps the opacity in 256 steps.
-    QVERIFY2(qAbs(testing::OpacityOf(window) - seen) <= 1.0 / 255, qPrintable(QString::number(testing::OpacityOf(window))));
+    QCOMPARE(testing::OpacityOf(window), seen);
+    QVERIFY(qAbs(W(window)->windowOpacity() - seen) <= 1.0 / 255); // Qt keeps 256 steps
 }
 
 QTEST_MAIN(WindowsTest)

@@ -1,0 +1,28 @@
+#pragma once
+
+// Inside the platform layer only.
+
+#include <QWidget>
+
+namespace platform {
+
+class WindowImpl;
+
+// The top-level widget; it is also the content area, so its coordinates
+// are the window's.
+class FrameWidget : public QWidget {
+public:
+    explicit FrameWidget(WindowImpl *impl);
+    WindowImpl *impl; // cleared when the window goes
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+};
+
+} // namespace platform

@@ -1,0 +1,509 @@
+// Start-up, the menus, the opened calendar window and its closing.
+
+#include "support/tovytestapp.h"
+#include "windowprobe.h"
+
+#include "app/app.h"
+#include "app/mainmenubar.h"
+#include "app/startup.h"
+#include "dock/dockdrawcount.h"
+#include "platform/bevelbutton.h"
+#include "platform/checkbox.h"
+#include "platform/menuitem.h"
+#include "platform/pushbutton.h"
+#include "platform/radiobutton.h"
+#include "platform/slider.h"
+#include "platform/timer.h"
+#include "settings/module1.h"
+#include "settings/window2.h"
+#include "window/buttonpictures.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+
+using tovy::Window1;
+using tovy::testing::Q;
+using tovy::testing::TovyTestApp;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mainRunsFromStartUpToQuit();
+    void menuBar_data();
+    void menuBar();
+    void menuEnablingShowsPreferencesAndEnablesNothing();
+    void editItemsRunNoHandler();
+    void preferencesReachOneSettingsWindow();
+    void preferencesItemWidensThenOpensTheSettingsWindow();
+    void onlyTheCalendarWindowExists();
+    void opensOnTodaysMonth();
+    void openingRestoresTheSavedLook_data();
+    void openingRestoresTheSavedLook();
+    void iconDrawnOnceWhileOpening_data();
+    void iconDrawnOnceWhileOpening();
+    void dayCellPlaces_data();
+    void dayCellPlaces();
+    void templateCellStaysOutOfTheGrid();
+    void controlDesign_data();
+    void controlDesign();
+    void controlArraysHaveOnlyTheirElements();
+    void modeButtonsReachTheOneHandlerWithTheirIndex();
+    void closing_data();
+    void closing();
+};
+
+void StartupTest::mainRunsFromStartUpToQuit()
+{
+    QTemporaryDir folder;
+    platform::testing::SetNow(2026, 12, 10);
+    platform::testing::SetScreens({platform::ScreenInfo{0, 0, 1440, 900}});
+    platform::testing::SetConfigFolder(folder.path().toStdString());
+    platform::testing::ClearQuitRequest();
+
+    // What the running program looks like once its loop has started.
+    bool appHasTheBar = false;
+    int windows = -1;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        appHasTheBar = tovy::App::Instance().MenuBar() == &tovy::MainMenuBar::Instance();
+        windows = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            windows += top->isVisible() ? 1 : 0;
+        if (Window1 *w = Window1::Existing())
+            title = Q(w->Title());
+        platform::testing::ChooseMenuItem("FileQuit");
+    });
+    char name[] = "tovy";
+    char *argv[] = {name, nullptr};
+    int argc = 1;
+    const int status = tovy::Main(argc, argv);
+
+    QCOMPARE(status, 0);
+    QVERIFY(appHasTheBar);
+    QCOMPARE(windows, 1);
+    QCOMPARE(title, QStringLiteral("12.10.木"));
+    QVERIFY(platform::Application::Current() == nullptr);
+    QVERIFY(QFile::exists(QDir(folder.path()).filePath("Tovy prefs")));
+
+    platform::testing::DestroyAllWindows();
+    platform::testing::ClearQuitRequest();
+    platform::testing::ResetConfigFolder();
+    platform::testing::ResetScreens();
+    platform::testing::ResetNow();
+    TovyTestApp::ResetSettingsValues();
+}
+
+void StartupTest::menuBar_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<int>("item"); // -1: the menu itself
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<bool>("quitItem");
+
+    QTest::newRow("File menu first") << 0 << -1 << "FileMenu" << "&File" << "" << false;
+    QTest::newRow("Preferences: three ASCII full stops") << 0 << 0 << "My_Pref" << "設定..." << "Cmd+," << false;
+    QTest::newRow("Quit is the one quit item") << 0 << 1 << "FileQuit" << "&Quit" << "Cmd+Q" << true;
+    QTest::newRow("Edit menu second") << 1 << -1 << "EditMenu" << "&Edit" << "" << false;
+    QTest::newRow("Undo") << 1 << 0 << "EditUndo" << "&Undo" << "Cmd+Z" << false;
+    QTest::newRow("first separator") << 1 << 1 << "EditSeparator1" << "-" << "" << false;
+    QTest::newRow("Cut") << 1 << 2 << "EditCut" << "Cu&t" << "Cmd+X" << false;
+    QTest::newRow("Copy") << 1 << 3 << "EditCopy" << "&Copy" << "Cmd+C" << false;
+    QTest::newRow("Paste") << 1 << 4 << "EditPaste" << "&Paste" << "Cmd+V" << false;
+    QTest::newRow("Delete has no shortcut") << 1 << 5 << "EditClear" << "&Delete" << "" << false;
+    QTest::newRow("second separator") << 1 << 6 << "EditSeparator2" << "-" << "" << false;
+    QTest::newRow("Select All") << 1 << 7 << "EditSelectAll" << "Select &All" << "Cmd+A" << false;
+}
+
+void StartupTest::menuBar()
+{
+    QFETCH(int, menu);
+    QFETCH(int, item);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, shortcut);
+    QFETCH(bool, quitItem);
+
+    TovyTestApp app;
+    const platform::MenuBar *bar = app.app().MenuBar();
+    QVERIFY(bar != nullptr);
+    QCOMPARE(bar->Count(), 2);
+    QCOMPARE(bar->Item(0)->Count(), 2);
+    QCOMPARE(bar->Item(1)->Count(), 8);
+
+    const platform::MenuItem *entry = bar->Item(menu);
+    if (item >= 0)
+        entry = entry->Item(item);
+    QVERIFY(entry != nullptr);
+    QCOMPARE(Q(entry->Name()), name);
+    QCOMPARE(Q(entry->Text()), text);
+    QCOMPARE(Q(entry->KeyboardShortcut()), shortcut);
+    QCOMPARE(entry->IsQuitItem(), quitItem);
+    QVERIFY(entry->AutoEnable());
+    QVERIFY(entry->Visible());
+    QVERIFY(!entry->EnabledWasSet());
+}
+
+void StartupTest::menuEnablingShowsPreferencesAndEnablesNothing()
+{
+    TovyTestApp app;
+    app.Open();
+    platform::MenuItem *pref = app.app().My_Pref();
+    QVERIFY(pref != nullptr);
+    QCOMPARE(Q(pref->Name()), QStringLiteral("My_Pref"));
+    pref->SetVisible(false);
+    for (int i = 0; i < 3; ++i)
+        app.app().Event_EnableMenuItems();
+    QVERIFY(pref->Visible());
+
+    const platform::MenuBar *bar = app.app().MenuBar();
+    for (int m = 0; m < bar->Count(); ++m) {
+        QVERIFY(!bar->Item(m)->EnabledWasSet());
+        for (int i = 0; i < bar->Item(m)->Count(); ++i)
+            QVERIFY(!bar->Item(m)->Item(i)->EnabledWasSet());
+    }
+}
+
+void StartupTest::editItemsRunNoHandler()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    for (const char *item : {"EditUndo", "EditSeparator1", "EditCut", "EditCopy", "EditPaste", "EditClear",
+                             "EditSeparator2", "EditSelectAll"})
+        QVERIFY2(!platform::testing::ChooseMenuItem(item), item);
+    QCOMPARE(w.Width(), 102);
+    QVERIFY(tovy::Window2::Existing() == nullptr);
+    QVERIFY(!platform::testing::QuitRequested());
+}
+
+void StartupTest::preferencesReachOneSettingsWindow()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QVERIFY(app.app()._My_Pref_Action());
+    tovy::Window2 *settings = tovy::Window2::Existing();
+    QVERIFY(settings != nullptr);
+    QVERIFY(settings->Visible());
+    QVERIFY(app.app()._My_Pref_Action()); // open already: the same window again
+    QCOMPARE(tovy::Window2::Existing(), settings);
+    QCOMPARE(Window1::Existing(), &w);
+}
+
+void StartupTest::preferencesItemWidensThenOpensTheSettingsWindow()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QWidget *top = platform::testing::WidgetOf(w)->window();
+    top->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(top));
+
+    // The calendar window's own handler widens it and declines, so the
+    // application's handler opens the settings window as well.
+    platform::testing::ChooseMenuItem("My_Pref");
+    QCOMPARE(w.Width(), 392);
+    QVERIFY(tovy::Window2::Existing() != nullptr);
+}
+
+void StartupTest::onlyTheCalendarWindowExists()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QCOMPARE(&Window1::Instance(), &w); // a second call makes nothing
+    QCOMPARE(Window1::Existing(), &w);
+    QVERIFY(tovy::Window2::Existing() == nullptr);
+
+    int shown = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        shown += top->isVisible() ? 1 : 0;
+    QCOMPARE(shown, 1);
+}
+
+void StartupTest::opensOnTodaysMonth()
+{
+    TovyTestApp app(2026, 12, 10); // a Thursday; the 1st is a Tuesday
+    Window1 &w = app.Open();
+
+    QCOMPARE(w.Width(), 102);
+    QCOMPARE(w.Height(), 114);
+    QCOMPARE(Q(w.Title()), QStringLiteral("12.10.木"));
+    QCOMPARE(tovy::testing::ShownMonth(w), QStringLiteral("2026/12"));
+    QCOMPARE(Q(w.NenTxt()->Text()), QStringLiteral("令和8年"));
+    QCOMPARE(tovy::testing::Rgb(w.TukTxt()->TextColor()), std::make_tuple(0, 128, 0));
+    QCOMPARE(tovy::testing::CellTexts(w), tovy::testing::ExpectedTexts(3, 31));
+    tovy::testing::VerifyCleanGrid(w, 12);
+    // 23 December is no holiday since 2019.
+    for (int k = 1; k <= 42; ++k)
+        QCOMPARE(Q(w.D[k]->HelpTag()), QString());
+
+    QCOMPARE(std::make_tuple(w.Start_Year, w.Start_Month, w.Start_Day), std::make_tuple(2026, 12, 10));
+    QVERIFY(w.BackColor() == platform::RGB(255, 255, 255));
+    QCOMPARE(platform::testing::OpacityOf(w), 1.0);
+    QCOMPARE(tovy::Module1::Trans, 100);
+    QCOMPARE(Q(w.TransText()->Text()), QStringLiteral("100"));
+    QCOMPARE(w.Slider1()->Value(), 100);
+    // The small-mode number is ready but hidden.
+    QVERIFY(!w.DayTxt()->Visible());
+    QCOMPARE(Q(w.DayTxt()->Text()), QStringLiteral("10"));
+    QVERIFY(w.DayTxt()->TextColor() == platform::RGB(0, 0, 0));
+    QVERIFY(!w.Win_Small);
+    // The opening's own settings of the dock controls are over.
+    QVERIFY(tovy::Module1::Flag_Start);
+    QVERIFY(tovy::Module1::Flag_Radio);
+}
+
+void StartupTest::openingRestoresTheSavedLook_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("dayTxt");
+    QTest::addColumn<QColor>("dayTxtColour");
+    QTest::addColumn<int>("trans");
+    QTest::addColumn<QColor>("background");
+
+    const QDate dec10(2026, 12, 10);
+    const QColor black(0, 0, 0), red(255, 0, 0), white(255, 255, 255);
+    QTest::newRow("small mode: a tile with today's number")
+        << dec10 << QStringList{"200", "300", "0", "0", "0", "True", "0", "False", "0"} << QSize(19, 14) << "10"
+        << black << 100 << white;
+    QTest::newRow("small mode on a Sunday holiday, the 3rd: blank, digit, red")
+        << QDate(2026, 5, 3) << QStringList{"200", "300", "0", "0", "0", "True", "90", "False", "0"}
+        << QSize(19, 14) << " 3" << red << 90 << white;
+    QTest::newRow("normal mode keeps the number ready")
+        << dec10 << QStringList{"200", "300", "10", "20", "30", "False", "80", "False", "0"} << QSize(102, 114)
+        << "10" << black << 80 << QColor(10, 20, 30);
+    QTest::newRow("no settings file: opaque, white")
+        << dec10 << QStringList{} << QSize(102, 114) << "10" << black << 100 << white;
+}
+
+void StartupTest::openingRestoresTheSavedLook()
+{
+    QFETCH(QDate, today);
+    QFETCH(QStringList, settings);
+    QFETCH(QSize, size);
+    QFETCH(QString, dayTxt);
+    QFETCH(QColor, dayTxtColour);
+    QFETCH(int, trans);
+    QFETCH(QColor, background);
+
+    TovyTestApp app(today.year(), today.month(), today.day());
+    if (!settings.isEmpty())
+        app.WriteSettings(settings);
+    Window1 &w = app.Open();
+
+    const bool small = size == QSize(19, 14);
+    QCOMPARE(QSize(w.Width(), w.Height()), size);
+    QCOMPARE(w.Win_Small, small);
+    QCOMPARE(w.DayTxt()->Visible(), small);
+    QCOMPARE(w.Canvas1()->Enabled(), !small);
+    QVERIFY(w.Canvas1()->Backdrop() == (small ? tovy::Blank() : tovy::BakYea()));
+    QCOMPARE(Q(w.DayTxt()->Text()), dayTxt);
+    QCOMPARE(tovy::testing::Rgb(w.DayTxt()->TextColor()),
+             std::make_tuple(dayTxtColour.red(), dayTxtColour.green(), dayTxtColour.blue()));
+    QVERIFY(!w.DayTxt()->Underline());
+
+    QCOMPARE(tovy::Module1::Trans, trans);
+    // The window system keeps opacity in 8 bits.
+    QVERIFY(qAbs(platform::testing::OpacityOf(w) - trans / 100.0) <= 1.0 / 255);
+    QCOMPARE(Q(w.TransText()->Text()), QString::number(trans));
+    QCOMPARE(w.Slider1()->Value(), trans);
+    QCOMPARE(tovy::testing::Rgb(w.BackColor()),
+             std::make_tuple(background.red(), background.green(), background.blue()));
+    QVERIFY(tovy::Module1::My_Col == w.BackColor());
+}
+
+void StartupTest::iconDrawnOnceWhileOpening_data()
+{
+    QTest::addColumn<QString>("dockLine");
+    QTest::addColumn<int>("drawings");
+    QTest::newRow("icon on: drawn once") << "True" << 1;
+    QTest::newRow("icon off: not drawn") << "False" << 0;
+}
+
+void StartupTest::iconDrawnOnceWhileOpening()
+{
+    QFETCH(QString, dockLine);
+    QFETCH(int, drawings);
+
+    TovyTestApp app;
+    app.WriteSettings({"200", "300", "0", "0", "0", "False", "70", dockLine, "2"});
+    const int64_t before = tovy::Dock_Draw_Count();
+    Window1 &w = app.Open();
+    QCOMPARE(tovy::Dock_Draw_Count() - before, int64_t{drawings});
+    QCOMPARE(w.CheckBox1()->Value(), drawings == 1);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w.RadioButton1(i)->Enabled(), drawings == 1);
+}
+
+void StartupTest::dayCellPlaces_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+
+    QTest::newRow("first cell: Sunday, row 1") << 1 << 4 << 40;
+    QTest::newRow("Friday column at 60, not under its head") << 5 << 60 << 40;
+    QTest::newRow("Saturday, row 1, one column past the window") << 7 << 88 << 40;
+    QTest::newRow("row 2 begins again at the left") << 8 << 4 << 52;
+    QTest::newRow("row 6, Sunday") << 36 << 4 << 100;
+    QTest::newRow("last cell") << 42 << 88 << 100;
+}
+
+void StartupTest::dayCellPlaces()
+{
+    QFETCH(int, cell);
+    QFETCH(int, left);
+    QFETCH(int, top);
+
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    const platform::Label &label = *w.D[cell];
+    QCOMPARE(label.Left(), left);
+    QCOMPARE(label.Top(), top);
+    QCOMPARE(label.Width(), 15);
+    QCOMPARE(label.Height(), 12);
+    QCOMPARE(label.TextSize(), 9.0f);
+    QCOMPARE(Q(label.TextFont()), QStringLiteral("Osaka"));
+    QCOMPARE(label.Index(), 0);
+    QCOMPARE(Q(label.Name()), QStringLiteral("StaticText1"));
+}
+
+void StartupTest::templateCellStaysOutOfTheGrid()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QVERIFY(w.D[0] != nullptr);
+    QCOMPARE(w.D[0], w.StaticText1(0));
+    QCOMPARE(Q(w.D[0]->Text()), QStringLiteral("Dammy"));
+    QCOMPARE(std::make_pair(w.D[0]->Left(), w.D[0]->Top()), std::make_pair(18, 161));
+    QVERIFY(w.D[0]->Top() >= w.Height());
+
+    QSet<const platform::Label *> cells;
+    for (int k = 1; k <= 42; ++k) {
+        QVERIFY(w.D[k] != nullptr);
+        QVERIFY(w.D[k] != w.D[0]);
+        cells.insert(w.D[k]);
+        QVERIFY(Q(w.D[k]->Text()) != QStringLiteral("Dammy"));
+    }
+    QCOMPARE(cells.size(), 42);
+}
+
+void StartupTest::controlDesign_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("previous year") << "Canvas1" << QRect(-1, -1, 22, 15) << true << true;
+    QTest::newRow("small-mode number inside Canvas1, hidden") << "DayTxt" << QRect(3, -1, 17, 15) << false << true;
+    QTest::newRow("year") << "YearTxt" << QRect(74, 15, 27, 15) << true << true;
+    QTest::newRow("month") << "TukTxt" << QRect(49, 14, 21, 16) << true << true;
+    QTest::newRow("era") << "NenTxt" << QRect(3, 15, 43, 15) << true << true;
+    QTest::newRow("Sunday head") << "Sun" << QRect(4, 27, 12, 15) << true << true;
+    QTest::newRow("Thursday head one right of its column") << "Thu" << QRect(61, 27, 12, 15) << true << true;
+    QTest::newRow("Saturday head") << "Sat" << QRect(89, 27, 12, 15) << true << true;
+    QTest::newRow("previous month") << "Canvas2" << QRect(21, -1, 25, 15) << true << true;
+    QTest::newRow("current month overlaps Canvas2") << "Canvas3" << QRect(43, -1, 16, 15) << true << true;
+    QTest::newRow("next month") << "Canvas4" << QRect(59, -1, 22, 15) << true << true;
+    QTest::newRow("next year") << "Canvas5" << QRect(81, -1, 22, 15) << true << true;
+    QTest::newRow("shrink hover button, hidden") << "Canvas6" << QRect(89, 102, 10, 10) << false << true;
+    QTest::newRow("settings hover button, hidden") << "Canvas7" << QRect(75, 102, 10, 10) << false << true;
+    QTest::newRow("slider") << "Slider1" << QRect(205, 65, 174, 18) << true << true;
+    QTest::newRow("transparency caption") << "Label1" << QRect(119, 63, 92, 20) << true << true;
+    QTest::newRow("transparency number inside Label1") << "TransText" << QRect(158, 65, 27, 15) << true << true;
+    QTest::newRow("colour button") << "PushButton1" << QRect(119, 89, 59, 20) << true << true;
+    QTest::newRow("dock check box") << "CheckBox1" << QRect(117, 17, 96, 20) << true << true;
+    QTest::newRow("header strip") << "BevelButton1" << QRect(103, -1, 292, 15) << true << true;
+    QTest::newRow("save button") << "PushButton3" << QRect(182, 89, 69, 20) << true << true;
+    QTest::newRow("close button") << "PushButton2" << QRect(332, 89, 57, 20) << true << true;
+}
+
+void StartupTest::controlDesign()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, frame);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    const platform::Control *control = w._ControlByName(name.toStdString());
+    QVERIFY(control != nullptr);
+    QCOMPARE(QRect(control->Left(), control->Top(), control->Width(), control->Height()), frame);
+    QCOMPARE(control->Visible(), visible);
+    QCOMPARE(control->Enabled(), enabled);
+}
+
+void StartupTest::controlArraysHaveOnlyTheirElements()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    const char *captions[] = {"一か月", "月日(曜日)", "日", "曜日"};
+    for (int i = 0; i < 4; ++i) {
+        const platform::RadioButton *button = w.RadioButton1(i);
+        QVERIFY(button != nullptr);
+        QCOMPARE(button->Index(), i);
+        QCOMPARE(Q(button->Caption()), QString::fromUtf8(captions[i]));
+        QCOMPARE(button->Value(), i == 0);
+        QVERIFY(!button->Enabled()); // no settings file: the box stays clear
+    }
+    QVERIFY(w.RadioButton1(4) == nullptr);
+    QVERIFY(w.StaticText1(1) == nullptr);
+    QVERIFY(w.Timer1() != nullptr);
+    QCOMPARE(w.Timer1()->Mode(), 2);
+    QCOMPARE(w.Timer1()->Period(), 1000);
+    QCOMPARE(Q(w.Label1()->Text()), QStringLiteral("透明度　　　　　　　　　%"));
+    QCOMPARE(Q(w.PushButton2()->Caption()), QStringLiteral("閉じる"));
+    QVERIFY(w.PushButton2()->Default());
+    QVERIFY(!w.PushButton3()->Default());
+    QCOMPARE(Q(w.BevelButton1()->Caption()), QStringLiteral("設定"));
+    QVERIFY(!w.CheckBox1()->Value());
+}
+
+void StartupTest::modeButtonsReachTheOneHandlerWithTheirIndex()
+{
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    for (int i : {2, 1, 3, 0}) {
+        w.RadioButton1(i)->SetValue(true);
+        QCOMPARE(tovy::Module1::MyDock, i);
+    }
+}
+
+void StartupTest::closing_data()
+{
+    QTest::addColumn<bool>("byQuitItem");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Quit item") << true;
+}
+
+void StartupTest::closing()
+{
+    QFETCH(bool, byQuitItem);
+
+    TovyTestApp app;
+    Window1 &w = app.Open();
+    QVERIFY(!QFile::exists(app.SettingsPath()));
+
+    if (byQuitItem) {
+        platform::testing::ChooseMenuItem("FileQuit");
+    } else {
+        platform::testing::WidgetOf(w)->window()->close();
+        QTRY_VERIFY(Window1::Existing() == nullptr); // never refused
+    }
+
+    QCOMPARE(platform::testing::QuitRequested(), std::optional<int>(0));
+    const QStringList lines = app.ReadSettings();
+    QCOMPARE(lines.size(), 9);
+    QCOMPARE(lines[5], QStringLiteral("False"));
+    QCOMPARE(lines[6], QStringLiteral("100"));
+    if (byQuitItem)
+        QVERIFY(!w._FileQuit_Action()); // the menu goes on to no other handler
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_window_startup.moc"
