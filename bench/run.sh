@@ -2,14 +2,14 @@
 # Measures the program against its floors and prints the figures as a
 # Markdown table (also left in <build>/bench-results.md):
 #
-#     bench/run.sh [build-dir]        # default build-bench, a Release build
+#     bench/run.sh [build-dir]        # default build-bench, optimised (-O2)
 #
 # - start-up to first paint, tovy against a bare Qt window, under Xvfb
 #   (-noreset, on a free display) and on the offscreen platform;
 # - peak RSS of the same two (/usr/bin/time -v);
 # - idle cost of the real build/bin/tovy under Xvfb: CPU time and context
 #   switches over 30 s, from 3 s after start, against the bare window left
-#   running;
+#   running with a one-second timer that reads the date;
 # - a month step and one icon drawing per mode (QtTest benchmarks, median),
 #   offscreen, against a repaint of the unchanged window and a blank tile.
 #
@@ -31,10 +31,11 @@ for tool in Xvfb /usr/bin/time; do
 done
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" -j3 --target tovy tovy_bench_spawn tovy_bench_bare_window tovy_bench_bare_idle \
-    tovy_bench_first_paint tovy_bench_ui >/dev/null
+    tovy_bench_first_paint tovy_bench_ui >"$build/bench-build.log" 2>&1 ||
+    { tail -n 30 "$build/bench-build.log" >&2; exit 1; }
 bin="$build/bin"
 
 work=$(mktemp -d)
