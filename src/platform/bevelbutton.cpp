@@ -1,7 +1,6 @@
 #include "bevelbutton.h"
 
-#include "controlimpl.h"
-#include "textstyle.h"
+#include "captionedcontrolimpl.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -33,63 +32,28 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
 };
 
-class BevelButtonImpl : public ControlImpl {
+class BevelButtonImpl : public CaptionedControlImpl {
 public:
-    explicit BevelButtonImpl(Window &owner) : ControlImpl(owner, new StripWidget(owner.Impl().frame.get()))
-    {
-        style.ApplyTo(Widget());
-    }
+    explicit BevelButtonImpl(Window &owner) : CaptionedControlImpl(owner, new StripWidget(owner.Impl().frame.get())) {}
 
     StripWidget *Widget() const { return static_cast<StripWidget *>(widget.data()); }
 
-    std::string caption;
-    detail::TextStyle style;
+    void ShowCaption() override
+    {
+        if (Widget()) {
+            Widget()->caption = QString::fromStdString(caption);
+            Widget()->update();
+        }
+    }
 };
-
-BevelButtonImpl &Of(const BevelButton &button) { return static_cast<BevelButtonImpl &>(button.Impl()); }
 
 } // namespace
 
 BevelButton::BevelButton(Window &owner, int32_t index)
-    : Control(owner, index, std::make_unique<BevelButtonImpl>(owner))
+    : CaptionedControl(owner, index, std::make_unique<BevelButtonImpl>(owner))
 {
 }
 
 BevelButton::~BevelButton() = default;
-
-const std::string &BevelButton::Caption() const { return Of(*this).caption; }
-
-void BevelButton::SetCaption(std::string caption)
-{
-    auto &impl = Of(*this);
-    impl.caption = std::move(caption);
-    if (impl.Widget()) {
-        impl.Widget()->caption = QString::fromStdString(impl.caption);
-        impl.Widget()->update();
-    }
-}
-
-void BevelButton::SetTextSize(float pixels)
-{
-    Of(*this).style.size = pixels;
-    Of(*this).style.ApplyTo(Of(*this).Widget());
-}
-
-void BevelButton::SetTextUnit(int32_t) {}
-
-bool BevelButton::ApplyProperty(const Property &property)
-{
-    auto &impl = Of(*this);
-    if (impl.style.Take(property)) {
-        impl.style.ApplyTo(impl.Widget());
-        return true;
-    }
-    if (property.name == "Caption")
-        if (const std::string *text = std::get_if<std::string>(&property.value)) {
-            SetCaption(*text);
-            return true;
-        }
-    return false;
-}
 
 } // namespace platform

@@ -1,24 +1,15 @@
 #pragma once
 
-#include "control.h"
-
-#include <string>
+#include "captionedcontrol.h"
 
 namespace platform {
 
-// A flat header strip with a caption; it has no action.
-class BevelButton : public Control {
+// A flat header strip with a caption; it has no action. Caption and text
+// style come from CaptionedControl.
+class BevelButton : public CaptionedControl {
 public:
     explicit BevelButton(Window &owner, int32_t index = kNoIndex);
     ~BevelButton() override;
-
-    const std::string &Caption() const;
-    void SetCaption(std::string caption);
-    void SetTextSize(float pixels);
-    void SetTextUnit(int32_t unit);
-
-protected:
-    bool ApplyProperty(const Property &property) override;
 };
 
 } // namespace platform

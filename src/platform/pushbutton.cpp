@@ -1,9 +1,9 @@
 #include "pushbutton.h"
 
 #include "application.h"
+#include "captionedcontrolimpl.h"
 #include "clickthroughwhendisabled.h"
-#include "controlimpl.h"
-#include "textstyle.h"
+#include "takeproperty.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -17,12 +17,12 @@ namespace platform {
 
 namespace {
 
-class PushButtonImpl : public ControlImpl {
+class PushButtonImpl : public CaptionedControlImpl {
 public:
-    explicit PushButtonImpl(Window &owner) : ControlImpl(owner, new detail::ClickThroughWhenDisabled<QPushButton>(owner.Impl().frame.get()))
+    explicit PushButtonImpl(Window &owner)
+        : CaptionedControlImpl(owner, new detail::ClickThroughWhenDisabled<QPushButton>(owner.Impl().frame.get()))
     {
         Widget()->setAutoDefault(false);
-        style.ApplyTo(Widget());
         QObject::connect(Widget(), &QPushButton::clicked, &guard, [this] { Press(); });
     }
 
@@ -52,9 +52,7 @@ public:
         }
     }
 
-    std::string caption;
     bool isDefault = false;
-    detail::TextStyle style;
     std::function<void(PushButton &)> onAction;
     std::vector<std::unique_ptr<QShortcut>> returnKeys;
 };
@@ -64,52 +62,21 @@ PushButtonImpl &Of(const PushButton &button) { return static_cast<PushButtonImpl
 } // namespace
 
 PushButton::PushButton(Window &owner, int32_t index)
-    : Control(owner, index, std::make_unique<PushButtonImpl>(owner))
+    : CaptionedControl(owner, index, std::make_unique<PushButtonImpl>(owner))
 {
 }
 
 PushButton::~PushButton() = default;
 
-const std::string &PushButton::Caption() const { return Of(*this).caption; }
-
-void PushButton::SetCaption(std::string caption)
-{
-    auto &impl = Of(*this);
-    impl.caption = std::move(caption);
-    impl.Widget()->setText(QString::fromStdString(impl.caption));
-}
-
 bool PushButton::Default() const { return Of(*this).isDefault; }
 void PushButton::SetDefault(bool isDefault) { Of(*this).SetDefault(isDefault); }
-
-void PushButton::SetTextSize(float pixels)
-{
-    Of(*this).style.size = pixels;
-    Of(*this).style.ApplyTo(Of(*this).Widget());
-}
-
-void PushButton::SetTextUnit(int32_t) {}
 
 void PushButton::OnAction(std::function<void(PushButton &)> handler) { Of(*this).onAction = std::move(handler); }
 
 bool PushButton::ApplyProperty(const Property &property)
 {
-    auto &impl = Of(*this);
-    if (impl.style.Take(property)) {
-        impl.style.ApplyTo(impl.Widget());
-        return true;
-    }
-    if (property.name == "Caption")
-        if (const std::string *text = std::get_if<std::string>(&property.value)) {
-            SetCaption(*text);
-            return true;
-        }
-    if (property.name == "Default")
-        if (const bool *flag = std::get_if<bool>(&property.value)) {
-            SetDefault(*flag);
-            return true;
-        }
-    return false;
+    return CaptionedControl::ApplyProperty(property)
+        || detail::TakeProperty<bool>(property, "Default", [this](bool isDefault) { SetDefault(isDefault); });
 }
 
 } // namespace platform

@@ -2,9 +2,8 @@
 
 #include "application.h"
 #include "clickthroughwhendisabled.h"
-#include "controlimpl.h"
 #include "handlerscope.h"
-#include "textstyle.h"
+#include "twostatebuttonimpl.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -16,18 +15,17 @@ namespace platform {
 
 namespace {
 
-class RadioButtonImpl : public ControlImpl {
+class RadioButtonImpl : public TwoStateButtonImpl {
 public:
-    explicit RadioButtonImpl(Window &owner) : ControlImpl(owner, new detail::ClickThroughWhenDisabled<QRadioButton>(owner.Impl().frame.get()))
+    explicit RadioButtonImpl(Window &owner)
+        : TwoStateButtonImpl(owner, new detail::ClickThroughWhenDisabled<QRadioButton>(owner.Impl().frame.get()))
     {
         // The group is ours: the buttons under one name in one window.
         Widget()->setAutoExclusive(false);
-        style.ApplyTo(Widget());
         QObject::connect(Widget(), &QRadioButton::clicked, &guard, [this] { Clicked(); });
     }
 
     QRadioButton *Widget() const { return static_cast<QRadioButton *>(widget.data()); }
-    RadioButton &Self() const { return static_cast<RadioButton &>(*control); }
 
     void Clicked()
     {
@@ -36,6 +34,17 @@ public:
             return;
         }
         RunHandler((name + ".Action").c_str(), [this] { Select(true); });
+    }
+
+    void ChangeValue(bool on, bool runHandlers) override
+    {
+        if (on) {
+            detail::CallHandler([&] { Select(runHandlers); });
+            return;
+        }
+        SetChecked(false);
+        if (runHandlers)
+            detail::CallHandler([this] { RunAction(); });
     }
 
     // Selects this button and deselects the rest of its group; then the
@@ -63,12 +72,6 @@ public:
             Widget()->setChecked(on);
     }
 
-    void RunAction()
-    {
-        if (onAction)
-            onAction(Self());
-    }
-
     std::vector<RadioButtonImpl *> Group() const
     {
         std::vector<RadioButtonImpl *> group;
@@ -80,11 +83,6 @@ public:
                     group.push_back(&static_cast<RadioButtonImpl &>(button->Impl()));
         return group;
     }
-
-    std::string caption;
-    bool value = false;
-    detail::TextStyle style;
-    std::function<void(RadioButton &)> onAction;
 };
 
 RadioButtonImpl &Of(const RadioButton &button) { return static_cast<RadioButtonImpl &>(button.Impl()); }
@@ -92,66 +90,12 @@ RadioButtonImpl &Of(const RadioButton &button) { return static_cast<RadioButtonI
 } // namespace
 
 RadioButton::RadioButton(Window &owner, int32_t index)
-    : Control(owner, index, std::make_unique<RadioButtonImpl>(owner))
+    : TwoStateButton(owner, index, std::make_unique<RadioButtonImpl>(owner))
 {
 }
 
 RadioButton::~RadioButton() = default;
 
-const std::string &RadioButton::Caption() const { return Of(*this).caption; }
-
-void RadioButton::SetCaption(std::string caption)
-{
-    auto &impl = Of(*this);
-    impl.caption = std::move(caption);
-    impl.Widget()->setText(QString::fromStdString(impl.caption));
-}
-
-bool RadioButton::Value() const { return Of(*this).value; }
-
-void RadioButton::SetValue(bool value)
-{
-    auto &impl = Of(*this);
-    if (impl.value == value)
-        return;
-    const bool runHandlers = !impl.applyingList;
-    if (value) {
-        detail::CallHandler([&] { impl.Select(runHandlers); });
-        return;
-    }
-    impl.SetChecked(false);
-    if (runHandlers)
-        detail::CallHandler([&] { impl.RunAction(); });
-}
-
-void RadioButton::SetTextSize(float pixels)
-{
-    Of(*this).style.size = pixels;
-    Of(*this).style.ApplyTo(Of(*this).Widget());
-}
-
-void RadioButton::SetTextUnit(int32_t) {}
-
-void RadioButton::OnAction(std::function<void(RadioButton &)> handler) { Of(*this).onAction = std::move(handler); }
-
-bool RadioButton::ApplyProperty(const Property &property)
-{
-    auto &impl = Of(*this);
-    if (impl.style.Take(property)) {
-        impl.style.ApplyTo(impl.Widget());
-        return true;
-    }
-    if (property.name == "Caption")
-        if (const std::string *text = std::get_if<std::string>(&property.value)) {
-            SetCaption(*text);
-            return true;
-        }
-    if (property.name == "Value")
-        if (const bool *flag = std::get_if<bool>(&property.value)) {
-            SetValue(*flag);
-            return true;
-        }
-    return false;
-}
+void RadioButton::OnAction(std::function<void(RadioButton &)> handler) { Of(*this).SetAction(std::move(handler)); }
 
 } // namespace platform

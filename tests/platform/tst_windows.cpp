@@ -3,6 +3,7 @@
 
 #include "testwindow.h"
 
+#include "platform/bevelbutton.h"
 #include "platform/canvas.h"
 #include "platform/checkbox.h"
 #include "platform/label.h"
@@ -108,6 +109,8 @@ private slots:
     void labelTooltipThoughTheMouseGoesThrough();
     void backColorReachesOpaqueLabels();
     void returnPressesTheDefaultButton();
+    void captionAndTextStyleOfEachKind_data();
+    void captionAndTextStyleOfEachKind();
     void opacityPassesItsValueOn_data();
     void opacityPassesItsValueOn();
 };
@@ -759,6 +762,54 @@ void WindowsTest::returnPressesTheDefaultButton()
     QVERIFY(QTest::qWaitForWindowActive(W(window)));
     QTest::keyClick(W(window), Qt::Key_Return);
     QTRY_COMPARE(log.join("; "), QString("close"));
+}
+
+void WindowsTest::captionAndTextStyleOfEachKind_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("push button") << "PushButton";
+    QTest::newRow("check box") << "CheckBox";
+    QTest::newRow("radio button") << "RadioButton";
+    QTest::newRow("bevel button draws its own caption") << "BevelButton";
+}
+
+void WindowsTest::captionAndTextStyleOfEachKind()
+{
+    QFETCH(QString, kind);
+    const PropertyList design = Place(0, 0, 80, 24)
+        + PropertyList{{"Caption", std::string("月")}, {"Bold", true}, {"Underline", true},
+                       {"Caption", int32_t(5)}}; // a caption that is no text is ignored
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.create = [&](TestWindow &self) {
+            if (kind == "PushButton")
+                AddControl<PushButton>(self, "Target", design);
+            else if (kind == "CheckBox")
+                AddControl<CheckBox>(self, "Target", design);
+            else if (kind == "RadioButton")
+                AddControl<RadioButton>(self, "Target", design, 0);
+            else
+                AddControl<BevelButton>(self, "Target", design);
+        };
+    });
+    auto *control = dynamic_cast<CaptionedControl *>(window._ControlByName("Target"));
+    QVERIFY(control);
+    QWidget *widget = W(*control);
+    QCOMPARE(control->Caption(), std::string("月"));
+    QVERIFY(widget->font().bold());
+    QVERIFY(widget->font().underline());
+
+    control->SetTextSize(17);
+    QCOMPARE(widget->font().pixelSize(), 17);
+    QVERIFY(widget->font().bold()); // a new size keeps the style
+
+    // The caption set from code is what the widget shows.
+    control->SetCaption("");
+    const QImage blank = widget->grab().toImage();
+    control->SetCaption("火曜");
+    QCOMPARE(control->Caption(), std::string("火曜"));
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        QCOMPARE(button->text(), QString("火曜"));
+    QVERIFY(widget->grab().toImage() != blank);
 }
 
 void WindowsTest::opacityPassesItsValueOn_data()

@@ -1,0 +1,64 @@
+#include "captionedcontrol.h"
+
+#include "captionedcontrolimpl.h"
+#include "takeproperty.h"
+
+#include <QAbstractButton>
+
+namespace platform {
+
+// ---- CaptionedControlImpl
+
+CaptionedControlImpl::CaptionedControlImpl(Window &owner, QWidget *widget) : ControlImpl(owner, widget)
+{
+    style.ApplyTo(widget);
+}
+
+void CaptionedControlImpl::ShowCaption()
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget.data()))
+        button->setText(QString::fromStdString(caption));
+}
+
+// ---- CaptionedControl
+
+namespace {
+
+CaptionedControlImpl &Of(const CaptionedControl &control) { return static_cast<CaptionedControlImpl &>(control.Impl()); }
+
+} // namespace
+
+CaptionedControl::CaptionedControl(Window &owner, int32_t index, std::unique_ptr<CaptionedControlImpl> impl)
+    : Control(owner, index, std::move(impl))
+{
+}
+
+const std::string &CaptionedControl::Caption() const { return Of(*this).caption; }
+
+void CaptionedControl::SetCaption(std::string caption)
+{
+    auto &impl = Of(*this);
+    impl.caption = std::move(caption);
+    impl.ShowCaption();
+}
+
+void CaptionedControl::SetTextSize(float pixels)
+{
+    auto &impl = Of(*this);
+    impl.style.size = pixels;
+    impl.style.ApplyTo(impl.widget);
+}
+
+void CaptionedControl::SetTextUnit(int32_t) {}
+
+bool CaptionedControl::ApplyProperty(const Property &property)
+{
+    auto &impl = Of(*this);
+    if (impl.style.Take(property)) {
+        impl.style.ApplyTo(impl.widget);
+        return true;
+    }
+    return detail::TakeProperty<std::string>(property, "Caption", [this](const std::string &text) { SetCaption(text); });
+}
+
+} // namespace platform

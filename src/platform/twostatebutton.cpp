@@ -1,0 +1,34 @@
+#include "twostatebutton.h"
+
+#include "takeproperty.h"
+#include "twostatebuttonimpl.h"
+
+namespace platform {
+
+namespace {
+
+TwoStateButtonImpl &Of(const TwoStateButton &button) { return static_cast<TwoStateButtonImpl &>(button.Impl()); }
+
+} // namespace
+
+TwoStateButton::TwoStateButton(Window &owner, int32_t index, std::unique_ptr<TwoStateButtonImpl> impl)
+    : CaptionedControl(owner, index, std::move(impl))
+{
+}
+
+bool TwoStateButton::Value() const { return Of(*this).value; }
+
+void TwoStateButton::SetValue(bool value)
+{
+    auto &impl = Of(*this);
+    if (impl.value != value)
+        impl.ChangeValue(value, !impl.applyingList);
+}
+
+bool TwoStateButton::ApplyProperty(const Property &property)
+{
+    return CaptionedControl::ApplyProperty(property)
+        || detail::TakeProperty<bool>(property, "Value", [this](bool value) { SetValue(value); });
+}
+
+} // namespace platform
