@@ -70,30 +70,8 @@ Window2 *Window2::Existing()
 
 void Window2::Layout()
 {
-    _SetProperties({
-        {"Placement", int32_t{3}},
-        {"Width", int32_t{302}},
-        {"Height", int32_t{173}},
-        {"MinWidth", int32_t{64}},
-        {"MinHeight", int32_t{64}},
-        {"MaxWidth", int32_t{32000}},
-        {"MaxHeight", int32_t{32000}},
-        {"Frame", int32_t{7}},
-        {"Composite", true},
-        {"HasBackColor", false},
-        {"BackColor", platform::RGB(255, 255, 255)},
-        {"Title", std::string("設定")},
-        {"Visible", true},
-        {"FullScreen", false},
-        {"MenuBarVisible", true},
-        {"CloseButton", true},
-        {"Resizeable", false},
-        {"LiveResize", false},
-        {"MaximizeButton", true},
-        {"MinimizeButton", true},
-        {"FullScreenButton", false},
-        {"MacProcID", int32_t{0}},
-    });
+    _SetProperties(WindowList(
+        {.placement = 3, .width = 302, .height = 173, .hasBackColor = false, .title = "設定", .maximizeButton = true}));
 }
 
 void Window2::CreateControls()
@@ -105,9 +83,7 @@ void Window2::CreateControls()
 // and only then its handler, so that no design value runs a handler.
 void Window2::_CreateControls0()
 {
-    platform::Slider &slider = AddControl(*this, std::make_unique<platform::Slider>(*this), "Slider1");
-    slider._SetProperties(SliderList({"Slider1", platform::kNoIndex, {108, 48, 174, 18}, 0}));
-    slider.OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });
+    AddSlider(*this, {108, 48, 174, 18}, 0).OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });
 
     AddTextControl(*this, std::make_unique<StaticText1Element>(*this, 0), "StaticText1", kTextSize,
                    LabelList({"StaticText1", 0, {8, 44, 92, 20}, 1}, {.text = kTransparencyCaption}))
@@ -120,9 +96,7 @@ void Window2::_CreateControls0()
     AddPushButton(*this, "PushButton1", kTextSize, {20, 10, 78, 22}, 2, "背景色変更", false)
         .OnAction([this](platform::PushButton &b) { PushButton1_Action(b); });
 
-    AddTextControl(*this, std::make_unique<platform::CheckBox>(*this), "CheckBox1", kTextSize,
-                   CheckBoxList({"CheckBox1", platform::kNoIndex, {8, 78, 96, 20}, 3}, "Dockアイコン"))
-        .OnAction([this](platform::CheckBox &b) { CheckBox1_Action(b); });
+    AddCheckBox(*this, kTextSize, {8, 78, 96, 20}, 3).OnAction([this](platform::CheckBox &b) { CheckBox1_Action(b); });
 
     for (int32_t i = 0; i < static_cast<int32_t>(kModeButtons.size()); ++i)
         AddModeButton<RadioButton1Element>(*this, i, kModeButtons[static_cast<size_t>(i)], kTextSize)

@@ -11,12 +11,14 @@
 #include <utility>
 
 namespace platform {
+class CheckBox;
 class PushButton;
-}
+class Slider;
+} // namespace platform
 
-// The design lists both windows give their controls. Each list is applied
-// in order, so every builder keeps its entries in the order the design has
-// them: first the entries every control shares, then those of its kind.
+// The design lists of both windows and of their controls. A list is applied
+// in order, so every builder keeps its entries in the design's order: for a
+// control, first the entries every control shares, then those of its kind.
 namespace tovy {
 
 // "透明度", nine ideographic spaces, "%": the gap holds the number label.
@@ -26,6 +28,18 @@ inline constexpr const char *kTransparencyCaption =
 struct Frame {
     int32_t left, top, width, height;
 };
+
+// The values in which the two windows' own lists differ.
+struct WindowLook {
+    int32_t placement;
+    int32_t width;
+    int32_t height;
+    bool hasBackColor;
+    std::string title;
+    bool maximizeButton;
+};
+
+platform::PropertyList WindowList(WindowLook look);
 
 // The values of the entries every control's list begins with.
 struct ControlPlace {
@@ -86,6 +100,11 @@ T &AddTextControl(platform::Window &window, std::unique_ptr<T> control, const ch
     added._SetProperties(design);
     return added;
 }
+
+// The transparency slider Slider1 and the dock option CheckBox1, as both
+// windows have them.
+platform::Slider &AddSlider(platform::Window &window, Frame frame, int32_t tabIndex);
+platform::CheckBox &AddCheckBox(platform::Window &window, float textSize, Frame frame, int32_t tabIndex);
 
 platform::PushButton &AddPushButton(platform::Window &window, const char *name, float textSize, Frame frame,
                                     int32_t tabIndex, std::string caption, bool isDefault);

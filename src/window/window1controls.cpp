@@ -38,20 +38,21 @@ constexpr float kPanelTextSize = 12.0f;
 
 PropertyList CanvasList(const char *name, Frame frame, int32_t tabIndex, bool visible, std::string helpTag)
 {
-    return ControlList({name, platform::kNoIndex, frame, tabIndex}, {
-                                                                        {"TabStop", true},
-                                                                        {"Visible", visible},
-                                                                        {"HelpTag", std::move(helpTag)},
-                                                                        {"AutoDeactivate", true},
-                                                                        {"Enabled", true},
-                                                                        {"UseFocusRing", true},
-                                                                        {"AcceptFocus", false},
-                                                                        {"AcceptTabs", false},
-                                                                        {"DoubleBuffer", false},
-                                                                        {"EraseBackground", true},
-                                                                        {"Transparent", true},
-                                                                        {"InitialParent", std::string()},
-                                                                    });
+    return ControlList({name, platform::kNoIndex, frame, tabIndex},
+                       {
+                           {"TabStop", true},
+                           {"Visible", visible},
+                           {"HelpTag", std::move(helpTag)},
+                           {"AutoDeactivate", true},
+                           {"Enabled", true},
+                           {"UseFocusRing", true},
+                           {"AcceptFocus", false},
+                           {"AcceptTabs", false},
+                           {"DoubleBuffer", false},
+                           {"EraseBackground", true},
+                           {"Transparent", true},
+                           {"InitialParent", std::string()},
+                       });
 }
 
 PropertyList BevelButtonList()
@@ -113,8 +114,8 @@ constexpr std::array<NavigationCanvas, 4> kMonthAndYearCanvases{{
     {"Canvas5", {81, -1, 22, 15}, 15, NextYea, &Window1::Canvas5_MouseDown, &Window1::Canvas5_MouseUp},
 }};
 
-// A hover button of the small window: hidden until the pointer comes near,
-// lit while it is over the button.
+// A hover button, hidden in the design: besides presses it follows the
+// pointer coming, going and moving.
 struct HoverCanvas {
     const char *name;
     Frame frame;
@@ -144,14 +145,17 @@ platform::Canvas &AddCanvas(Window1 &w, const char *name, Face face, const Prope
     return canvas;
 }
 
+void BindPress(Window1 &w, platform::Canvas &canvas, DownHandler down, PointHandler up)
+{
+    canvas.OnMouseDown([&w, down](platform::Canvas &c, int32_t x, int32_t y) { return (w.*down)(c, x, y); });
+    canvas.OnMouseUp([&w, up](platform::Canvas &c, int32_t x, int32_t y) { (w.*up)(c, x, y); });
+}
+
 void MakeNavigationCanvas(Window1 &w, const NavigationCanvas &row)
 {
     platform::Canvas &canvas =
         AddCanvas(w, row.name, row.face, CanvasList(row.name, row.frame, row.tabIndex, true, {}));
-    canvas.OnMouseDown([&w, down = row.mouseDown](platform::Canvas &c, int32_t x, int32_t y) {
-        return (w.*down)(c, x, y);
-    });
-    canvas.OnMouseUp([&w, up = row.mouseUp](platform::Canvas &c, int32_t x, int32_t y) { (w.*up)(c, x, y); });
+    BindPress(w, canvas, row.mouseDown, row.mouseUp);
 }
 
 void MakeHoverCanvas(Window1 &w, const HoverCanvas &row)
@@ -160,10 +164,7 @@ void MakeHoverCanvas(Window1 &w, const HoverCanvas &row)
         AddCanvas(w, row.name, row.face, CanvasList(row.name, row.frame, row.tabIndex, false, row.helpTag));
     canvas.OnMouseEnter([&w, enter = row.mouseEnter](platform::Canvas &c) { (w.*enter)(c); });
     canvas.OnMouseExit([&w, exit = row.mouseExit](platform::Canvas &c) { (w.*exit)(c); });
-    canvas.OnMouseDown([&w, down = row.mouseDown](platform::Canvas &c, int32_t x, int32_t y) {
-        return (w.*down)(c, x, y);
-    });
-    canvas.OnMouseUp([&w, up = row.mouseUp](platform::Canvas &c, int32_t x, int32_t y) { (w.*up)(c, x, y); });
+    BindPress(w, canvas, row.mouseDown, row.mouseUp);
     canvas.OnMouseMove([&w, move = row.mouseMove](platform::Canvas &c, int32_t x, int32_t y) { (w.*move)(c, x, y); });
 }
 
@@ -222,30 +223,8 @@ PropertyList StaticText1Design()
 
 void Window1::Layout()
 {
-    _SetProperties({
-        {"Placement", int32_t{2}},
-        {"Width", int32_t{395}},
-        {"Height", int32_t{191}},
-        {"MinWidth", int32_t{64}},
-        {"MinHeight", int32_t{64}},
-        {"MaxWidth", int32_t{32000}},
-        {"MaxHeight", int32_t{32000}},
-        {"Frame", int32_t{7}},
-        {"Composite", true},
-        {"HasBackColor", true},
-        {"BackColor", RGB(255, 255, 255)},
-        {"Title", std::string()},
-        {"Visible", true},
-        {"FullScreen", false},
-        {"MenuBarVisible", true},
-        {"CloseButton", true},
-        {"Resizeable", false},
-        {"LiveResize", false},
-        {"MaximizeButton", false},
-        {"MinimizeButton", true},
-        {"FullScreenButton", false},
-        {"MacProcID", int32_t{0}},
-    });
+    _SetProperties(WindowList(
+        {.placement = 2, .width = 395, .height = 191, .hasBackColor = true, .title = "", .maximizeButton = false}));
 }
 
 void Window1::CreateControls()
@@ -299,9 +278,7 @@ void Window1::_CreateControls0()
         MakeHoverCanvas(*this, row);
 
     // 21 to 30: the settings panel, right of x 102.
-    platform::Slider &slider = AddControl(*this, std::make_unique<platform::Slider>(*this), "Slider1");
-    slider._SetProperties(SliderList({"Slider1", platform::kNoIndex, {205, 65, 174, 18}, 18}));
-    slider.OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });
+    AddSlider(*this, {205, 65, 174, 18}, 18).OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });
 
     AddLabel(*this, "Label1", kPanelTextSize, {119, 63, 92, 20}, 19, {.text = kTransparencyCaption})
         .OnOpen([this](platform::Label &l) { Label1_Open(l); });
@@ -311,9 +288,7 @@ void Window1::_CreateControls0()
     AddPushButton(*this, "PushButton1", kPanelTextSize, {119, 89, 59, 20}, 20, "背景色", false)
         .OnAction([this](platform::PushButton &b) { PushButton1_Action(b); });
 
-    AddTextControl(*this, std::make_unique<platform::CheckBox>(*this), "CheckBox1", kPanelTextSize,
-                   CheckBoxList({"CheckBox1", platform::kNoIndex, {117, 17, 96, 20}, 21}, "Dockアイコン"))
-        .OnAction([this](platform::CheckBox &b) { CheckBox1_Action(b); });
+    AddCheckBox(*this, kPanelTextSize, {117, 17, 96, 20}, 21).OnAction([this](platform::CheckBox &b) { CheckBox1_Action(b); });
 
     MakeModeButton(*this, 0);
 
