@@ -103,15 +103,35 @@ void CollectShortcutItems(const MenuItem &parent, std::vector<const MenuItem *> 
 
 #ifdef Q_OS_MACOS
 std::unique_ptr<QMenuBar> g_globalBar;
+std::string g_globalBarBuilt;
+
+// Names, texts and keys of every item: what the bar is built from. Shown and
+// enabled states are refreshed each time a menu opens.
+void DescribeItems(const MenuItem &parent, std::string &out)
+{
+    for (int32_t i = 0; i < parent.Count(); ++i) {
+        const MenuItem &item = *parent.Item(i);
+        out += item.Name() + '\t' + item.Text() + '\t' + item.KeyboardShortcut() + '\n';
+        DescribeItems(item, out);
+        out += '\n';
+    }
+}
 
 void RebuildGlobalBar()
 {
     MenuBar *bar = CurrentBar();
-    if (!bar) {
-        g_globalBar.reset();
+    std::string wanted;
+    if (bar)
+        DescribeItems(*bar, wanted);
+    if (g_globalBar && wanted == g_globalBarBuilt)
         return;
-    }
-    // Made anew, so that the menus of the old bar go with it.
+    // Made anew, so that the menus of the old bar go with it, once the
+    // event that may come from one of them has been handled.
+    if (g_globalBar)
+        g_globalBar.release()->deleteLater();
+    g_globalBarBuilt = wanted;
+    if (!bar)
+        return;
     g_globalBar = std::make_unique<QMenuBar>(nullptr);
     for (int32_t i = 0; i < bar->Count(); ++i) {
         const MenuItem &menuItem = *bar->Item(i);
@@ -200,6 +220,8 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
     if (!IsOpen(&window))
         return;
     WindowImpl &impl = window.Impl();
+    if (impl.contextMenu)
+        impl.contextMenu.release()->deleteLater();
     impl.contextMenu = std::make_unique<QMenu>(impl.frame.get());
     FillMenu(*impl.contextMenu, *bar, false);
     impl.contextMenu->popup(globalPos);
@@ -208,12 +230,24 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
 void InstallShortcuts(Window &window)
 {
     WindowImpl &impl = window.Impl();
-    impl.shortcutActions.clear();
     MenuBar *bar = CurrentBar();
-    if (!bar || impl.closing || !MenusAsContextMenu())
-        return; // a global menu bar answers the keys itself
     std::vector<const MenuItem *> items;
-    CollectShortcutItems(*bar, items);
+    // A global menu bar answers the keys itself.
+    if (bar && !impl.closing && MenusAsContextMenu())
+        CollectShortcutItems(*bar, items);
+    std::string wanted;
+    for (const MenuItem *item : items)
+        wanted += item->Name() + '\t' + item->KeyboardShortcut() + '\n';
+    // Most changes (an item shown, a handler added) leave the keys as they
+    // are; and the action whose key runs this must not go while it runs.
+    if (wanted == impl.shortcutsInstalled && items.size() == impl.shortcutActions.size())
+        return;
+    for (auto &old : impl.shortcutActions) {
+        old->setShortcut({}); // answers no key from now on
+        old.release()->deleteLater();
+    }
+    impl.shortcutActions.clear();
+    impl.shortcutsInstalled = wanted;
     for (const MenuItem *item : items) {
         auto action = std::make_unique<QAction>();
         action->setShortcut(ShortcutOf(item->KeyboardShortcut()));

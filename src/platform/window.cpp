@@ -163,14 +163,25 @@ void WindowImpl::CloseRequested(bool fromCode)
         RunHandler(EventName(*this, "Close").c_str(), close);
 }
 
+void WindowImpl::DropMenus()
+{
+    if (contextMenu)
+        contextMenu.release()->deleteLater();
+    for (auto &action : shortcutActions) {
+        action->setShortcut({});
+        action.release()->deleteLater();
+    }
+    shortcutActions.clear();
+    shortcutsInstalled.clear();
+}
+
 void WindowImpl::Dispose()
 {
     if (closing)
         return;
     closing = true;
     frame->hide();
-    contextMenu.reset();
-    shortcutActions.clear();
+    DropMenus();
     for (const auto &control : controls)
         control->Impl().WindowClosed();
     detail::WindowClosed(owner);

@@ -56,6 +56,7 @@ public:
     std::map<std::string, std::function<bool()>> menuHandlers;
     std::vector<std::unique_ptr<Control>> controls;
     std::vector<std::unique_ptr<QAction>> shortcutActions;
+    std::string shortcutsInstalled; // what shortcutActions answer, to rebuild only on change
     std::unique_ptr<QMenu> contextMenu;
 
     void ApplyFlags();
@@ -72,6 +73,9 @@ public:
     void CloseRequested(bool fromCode);
     // Takes the window off the registry and destroys it once idle.
     void Dispose();
+    // Lets the menu and the shortcuts go once the event that may be using
+    // them (a chosen item, a pressed shortcut) has been handled.
+    void DropMenus();
 };
 
 } // namespace platform

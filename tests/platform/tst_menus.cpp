@@ -97,6 +97,7 @@ private slots:
     void quitReachesEveryWindowWithAHandler();
     void rightClickOpensTheMenusAndIsNoMouseDown();
     void shortcutsWorkInEveryWindow();
+    void shortcutHandlerThatChangesTheMenus();
 
 private:
     std::unique_ptr<TestApp> app;
@@ -281,6 +282,34 @@ void MenusTest::shortcutsWorkInEveryWindow()
     QVERIFY(MakeFront(calendar));
     QTest::keyClick(W(calendar), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(log.join("; "), QString("quit; pref; quit"));
+}
+
+// The handler of a key changes that very key and closes a window: the
+// action it runs from must outlive it, and the new key works at once.
+void MenusTest::shortcutHandlerThatChangesTheMenus()
+{
+    QStringList log;
+    TestWindow &window = OpenTestWindow([](TestWindow &) {});
+    app->_AddMenuHandler("My_Pref", [&] {
+        log << "pref";
+        bar->_Lookup("My_Pref")->SetKeyboardShortcut("Cmd+P");
+        return true;
+    });
+    bool destroyed = false;
+    TestWindow &other = OpenTestWindow([&](TestWindow &w) { w.destroyed = &destroyed; }, "Other");
+    other._AddMenuHandler("EditCopy", [&] {
+        log << "copy closes";
+        other.Close();
+        return true;
+    });
+    QVERIFY(MakeFront(window));
+    QTest::keyClick(W(window), Qt::Key_Comma, Qt::ControlModifier);
+    QTest::keyClick(W(window), Qt::Key_Comma, Qt::ControlModifier); // no longer its key
+    QTest::keyClick(W(window), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(MakeFront(other));
+    QTest::keyClick(W(other), Qt::Key_C, Qt::ControlModifier);
+    QTRY_VERIFY(destroyed);
+    QCOMPARE(log.join("; "), QString("pref; pref; copy closes"));
 }
 
 QTEST_MAIN(MenusTest)

@@ -1,0 +1,49 @@
+// The floor for the program's start-up and memory: a bare Qt window with
+// the calendar window's size (102 by 114), window flags, white background,
+// a title and one label in the same Japanese gothic font, and nothing else.
+// Built twice: ended at its first paint (exitatfirstpaint.cpp) for the
+// start-up figures, and left running, with a once-a-second timer that reads
+// the date as the program's tick does, as the floor of the idle figures.
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QDate>
+#include <QPalette>
+#include <QTimer>
+#include <QWidget>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+
+    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    window.setFixedSize(102, 114);
+    window.setWindowTitle(QStringLiteral("12.10.木"));
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(10);
+    QLabel label(QStringLiteral("平成38年 12 2026"), &window);
+    label.setFont(font);
+    label.move(3, 15);
+
+#ifdef TOVY_BENCH_TICK
+    QTimer tick;
+    tick.setTimerType(Qt::CoarseTimer);
+    int day = QDate::currentDate().day();
+    QObject::connect(&tick, &QTimer::timeout, [&day] {
+        const int today = QDate::currentDate().day();
+        if (today != day)
+            day = today;
+    });
+    tick.start(1000);
+#endif
+
+    window.show();
+    return app.exec();
+}

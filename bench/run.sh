@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# Measures the program against its floors and prints the figures as a
+# Markdown table (also left in <build>/bench-results.md):
+#
+#     bench/run.sh [build-dir]        # default build-bench, optimised (-O2)
+#
+# - start-up to first paint, tovy against a bare Qt window, under Xvfb
+#   (-noreset, on a free display) and on the offscreen platform;
+# - peak RSS of the same two (/usr/bin/time -v);
+# - idle cost of the real build/bin/tovy under Xvfb: CPU time and context
+#   switches over 30 s, from 3 s after start, against the bare window left
+#   running with a one-second timer that reads the date;
+# - a month step and one icon drawing per mode (QtTest benchmarks, median),
+#   offscreen, against a repaint of the unchanged window and a blank tile.
+#
+# TOVY_BENCH_RUNS (default 30) sets the measured runs of each start-up
+# figure, after 5 warm-up runs; TOVY_BENCH_IDLE_SECONDS (default 30) the
+# idle window. Needs Xvfb and /usr/bin/time (Debian: xvfb, time).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build="${1:-build-bench}"
+runs="${TOVY_BENCH_RUNS:-30}"
+warmup=5
+idle_seconds="${TOVY_BENCH_IDLE_SECONDS:-30}"
+rss_runs=5
+ui_median=21
+
+for tool in Xvfb /usr/bin/time; do
+    command -v "$tool" >/dev/null || { echo "bench/run.sh: $tool is missing (apt-get install xvfb time)" >&2; exit 2; }
+done
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" -j3 --target tovy tovy_bench_spawn tovy_bench_bare_window tovy_bench_bare_idle \
+    tovy_bench_first_paint tovy_bench_ui >"$build/bench-build.log" 2>&1 ||
+    { tail -n 30 "$build/bench-build.log" >&2; exit 1; }
+bin="$build/bin"
+
+work=$(mktemp -d)
+xvfb_pid=""
+idle_pids=()
+cleanup() {
+    for pid in "${idle_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Runs are given an empty settings folder of their own, never the user's.
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME"
+export QT_QPA_FONTDIR=/usr/share/fonts
+unset WAYLAND_DISPLAY
+
+# Xvfb on a display it picks itself; -noreset keeps it from resetting after
+# every client, which would add its own tens of milliseconds to each start.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "bench/run.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+xdisplay=":$(head -n1 "$work/display")"
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+verdict() { awk -v v="$1" -v limit="$2" 'BEGIN { print (v <= limit ? "met" : "missed") }'; }
+
+results="$work/results.md"
+{
+    echo "| figure | tovy | floor | ratio | target | |"
+    echo "|---|---|---|---|---|---|"
+} >"$results"
+row() { echo "| $1 | $2 | $3 | $4 | $5 | $6 |" >>"$results"; }
+
+# ---- start-up to first paint
+startup() {
+    local name="$1"; shift
+    local out
+    out=$(env "$@" "$bin/tovy_bench_spawn" "$runs" "$warmup" "$bin/tovy_bench_bare_window" -- "$bin/tovy_bench_first_paint")
+    local bare_median bare_min tovy_median tovy_min n
+    read -r bare_median bare_min n _ <<<"$(sed -n 1p <<<"$out")"
+    read -r tovy_median tovy_min _ _ <<<"$(sed -n 2p <<<"$out")"
+    local r
+    r=$(ratio "$tovy_median" "$bare_median")
+    row "start-up to first paint, $name, median of $n (ms)" "$tovy_median" "$bare_median" "$r" "≤ 1.2" "$(verdict "$r" 1.2)"
+    r=$(ratio "$tovy_min" "$bare_min")
+    row "start-up to first paint, $name, min of $n (ms)" "$tovy_min" "$bare_min" "$r" "≤ 1.2" "$(verdict "$r" 1.2)"
+}
+startup "Xvfb" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+startup "offscreen" QT_QPA_PLATFORM=offscreen
+
+# ---- peak RSS
+peak_rss_kib() {
+    local values=()
+    for _ in $(seq "$rss_runs"); do
+        env "${@:2}" /usr/bin/time -v "$1" 2>"$work/time.txt" >/dev/null
+        values+=("$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")")
+    done
+    printf '%s\n' "${values[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+rss() {
+    local name="$1"; shift
+    local bare tovy r
+    bare=$(peak_rss_kib "$bin/tovy_bench_bare_window" "$@")
+    tovy=$(peak_rss_kib "$bin/tovy_bench_first_paint" "$@")
+    r=$(ratio "$tovy" "$bare")
+    row "peak RSS at first paint, $name, median of $rss_runs (KiB)" "$tovy" "$bare" "$r" "≤ 1.2" "$(verdict "$r" 1.2)"
+}
+rss "Xvfb" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+rss "offscreen" QT_QPA_PLATFORM=offscreen
+
+# ---- idle cost: CPU nanoseconds and context switches of every thread
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
+switches() {
+    cat /proc/"$1"/task/*/status 2>/dev/null |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ { s += $2 } END { print s + 0 }'
+}
+threads() { ls /proc/"$1"/task | wc -l; }
+
+env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" XDG_CONFIG_HOME="$work/idle-config" "$bin/tovy" >/dev/null 2>&1 &
+tovy_pid=$!
+idle_pids+=("$tovy_pid")
+env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" "$bin/tovy_bench_bare_idle" >/dev/null 2>&1 &
+bare_pid=$!
+idle_pids+=("$bare_pid")
+sleep 3
+for pid in "$tovy_pid" "$bare_pid"; do
+    [ -d /proc/"$pid" ] || { echo "bench/run.sh: an idle process ended early" >&2; exit 1; }
+done
+tovy_cpu0=$(cpu_ns "$tovy_pid"); tovy_sw0=$(switches "$tovy_pid")
+bare_cpu0=$(cpu_ns "$bare_pid"); bare_sw0=$(switches "$bare_pid")
+sleep "$idle_seconds"
+tovy_cpu1=$(cpu_ns "$tovy_pid"); tovy_sw1=$(switches "$tovy_pid")
+bare_cpu1=$(cpu_ns "$bare_pid"); bare_sw1=$(switches "$bare_pid")
+tovy_threads=$(threads "$tovy_pid"); bare_threads=$(threads "$bare_pid")
+kill "$tovy_pid" "$bare_pid"
+wait "$tovy_pid" "$bare_pid" 2>/dev/null || true
+idle_pids=()
+
+percent() { awk -v ns="$1" -v s="$idle_seconds" 'BEGIN { printf "%.4f", ns / (s * 1e9) * 100 }'; }
+per_second() { awk -v n="$1" -v s="$idle_seconds" 'BEGIN { printf "%.2f", n / s }'; }
+tovy_pct=$(percent $((tovy_cpu1 - tovy_cpu0))); bare_pct=$(percent $((bare_cpu1 - bare_cpu0)))
+tovy_wps=$(per_second $((tovy_sw1 - tovy_sw0))); bare_wps=$(per_second $((bare_sw1 - bare_sw0)))
+row "idle CPU over ${idle_seconds} s, Xvfb (%)" "$tovy_pct" "$bare_pct" "$(ratio "$tovy_pct" "$bare_pct")" "< 0.05" \
+    "$(awk -v v="$tovy_pct" 'BEGIN { print (v < 0.05 ? "met" : "missed") }')"
+row "idle context switches, all threads, Xvfb (per s)" "$tovy_wps" "$bare_wps" "$(ratio "$tovy_wps" "$bare_wps")" "≤ 1" \
+    "$(verdict "$tovy_wps" 1)"
+row "threads while idle" "$tovy_threads" "$bare_threads" "$(ratio "$tovy_threads" "$bare_threads")" "" ""
+
+# ---- a month step and the icon drawing
+env QT_QPA_PLATFORM=offscreen "$bin/tovy_bench_ui" -median "$ui_median" -o "$work/ui.txt,txt" >/dev/null 2>&1 ||
+    { echo "bench/run.sh: tovy_bench_ui failed" >&2; cat "$work/ui.txt" >&2; exit 1; }
+# "RESULT : BenchUi::drawDock():"mode 2 day":" then "  0.61 msecs per iteration (...)"
+awk '/^RESULT/ { name = substr($0, index($0, "BenchUi::") + 9); sub(/:$/, "", name); next }
+     name != "" && /per iteration/ { print name "\t" $1 "\t" $2; name = "" }' "$work/ui.txt" >"$work/ui.tsv"
+ui() { awk -F'\t' -v n="$1" '$1 == n { print $2 }' "$work/ui.tsv"; }
+unit=$(awk -F'\t' 'NR == 1 { print $3 }' "$work/ui.tsv")
+step=$(ui "monthStep()"); repaint=$(ui "repaintFloor()")
+row "month step: press, release, repaint, median of $ui_median ($unit)" "$step" "$repaint" "$(ratio "$step" "$repaint")" \
+    "< 16 ms" "$(verdict "$step" 16)"
+tile=$(ui "tileFloor()")
+for mode in "mode 0 whole month" "mode 1 month day weekday" "mode 2 day" "mode 3 weekday"; do
+    dock=$(ui "drawDock():\"$mode\"")
+    row "Draw_Dock, $mode, median of $ui_median ($unit)" "$dock" "$tile" "$(ratio "$dock" "$tile")" "< 16 ms" \
+        "$(verdict "$dock" 16)"
+done
+
+{
+    echo
+    echo "Machine: $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)," \
+        "$(awk '/MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo) memory; $(uname -sr);" \
+        "Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6); build type $(awk -F= '/^CMAKE_BUILD_TYPE/ { print $2 }' "$build/CMakeCache.txt")."
+} >>"$results"
+cp "$results" "$build/bench-results.md"
+cat "$results"
