@@ -64,7 +64,18 @@ void RunNestedLoop(int milliseconds)
     loop.exec();
 }
 
+// Makes a captioned control of one kind, for tables over the kinds.
+using MakeCaptioned = CaptionedControl &(*)(Window &, const PropertyList &);
+
+template <class Kind>
+CaptionedControl &MakeCaptionedTarget(Window &window, const PropertyList &design)
+{
+    return AddControl<Kind>(window, "Target", design, 0);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(MakeCaptioned)
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -766,32 +777,21 @@ void WindowsTest::returnPressesTheDefaultButton()
 
 void WindowsTest::captionAndTextStyleOfEachKind_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("push button") << "PushButton";
-    QTest::newRow("check box") << "CheckBox";
-    QTest::newRow("radio button") << "RadioButton";
-    QTest::newRow("bevel button draws its own caption") << "BevelButton";
+    QTest::addColumn<MakeCaptioned>("make");
+    QTest::newRow("push button") << &MakeCaptionedTarget<PushButton>;
+    QTest::newRow("check box") << &MakeCaptionedTarget<CheckBox>;
+    QTest::newRow("radio button") << &MakeCaptionedTarget<RadioButton>;
+    QTest::newRow("bevel button draws its own caption") << &MakeCaptionedTarget<BevelButton>;
 }
 
 void WindowsTest::captionAndTextStyleOfEachKind()
 {
-    QFETCH(QString, kind);
+    QFETCH(MakeCaptioned, make);
     const PropertyList design = Place(0, 0, 80, 24)
         + PropertyList{{"Caption", std::string("月")}, {"Bold", true}, {"Underline", true},
                        {"Caption", int32_t(5)}}; // a caption that is no text is ignored
-    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
-        w.create = [&](TestWindow &self) {
-            if (kind == "PushButton")
-                AddControl<PushButton>(self, "Target", design);
-            else if (kind == "CheckBox")
-                AddControl<CheckBox>(self, "Target", design);
-            else if (kind == "RadioButton")
-                AddControl<RadioButton>(self, "Target", design, 0);
-            else
-                AddControl<BevelButton>(self, "Target", design);
-        };
-    });
-    auto *control = dynamic_cast<CaptionedControl *>(window._ControlByName("Target"));
+    CaptionedControl *control = nullptr;
+    OpenTestWindow([&](TestWindow &w) { w.create = [&](TestWindow &self) { control = &make(self, design); }; });
     QVERIFY(control);
     QWidget *widget = W(*control);
     QCOMPARE(control->Caption(), std::string("月"));
