@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "dockitem.h"
 #include "handlerscope.h"
 #include "menupresenter.h"
 #include "platformchoice.h"
@@ -217,6 +218,9 @@ Runtime::~Runtime()
 int Runtime::Run(const std::function<void()> &lateStartup)
 {
     g_failed = false;
+    // The program's own icon from the start, as an installed program has it.
+    if (Application *app = Application::Current())
+        app->DockItem().ResetIcon();
     RunHandler("start-up", lateStartup);
     int status = 0;
     if (!g_failed && !g_quitStatus) {

@@ -20,7 +20,7 @@ public:
 bool InHandler();
 
 // Calls a handler from code (a value set, Close called): an exception goes
-// on to the caller, as it would in the original framework.
+// on to the caller, up to the handler that the event loop started.
 void CallHandler(const std::function<void()> &handler);
 
 // Runs `work` from the event loop once no handler is running.

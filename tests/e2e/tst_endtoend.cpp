@@ -266,6 +266,8 @@ void TestEndToEnd::opensOnTodayAndNavigates()
     QVERIFY(!id.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(tovy.size(id), QSize(102, 114), kWaitMs);
     QCOMPARE(tovy.title(id), QStringLiteral("12.10.木"));
+    // With the icon picture off, the program's own 256 by 256 icon.
+    QVERIFY(tovy.icon(id).startsWith(QStringLiteral("_NET_WM_ICON(CARDINAL)=256, 256, ")));
 
     // The pointer rests over the current-month button for every picture, so
     // that the hover buttons look the same in all three.

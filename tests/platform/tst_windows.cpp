@@ -91,6 +91,8 @@ private slots:
     void canvasThatTakesThePressGetsItsMouseUpAnywhere();
     void pressesNoControlTakesReachTheWindow_data();
     void pressesNoControlTakesReachTheWindow();
+    void clickInWindowCoordinatesReachesTheControl_data();
+    void clickInWindowCoordinatesReachesTheControl();
     void windowMouseUpWhereTheWindowNowStands();
     void windowThatRefusesGetsNoMouseUp();
     void enterMoveExitWithoutButton();
@@ -440,6 +442,37 @@ void WindowsTest::pressesNoControlTakesReachTheWindow()
     QTest::mouseRelease(W(window), Qt::LeftButton, {}, QPoint(16, 27));
     QCOMPARE(Presses(window.log), QString("MouseDown 15,25; MouseUp 16,27"));
     QCOMPARE(canvasDowns, what == "refusing" || what == "label in canvas" ? 1 : 0);
+}
+
+void WindowsTest::clickInWindowCoordinatesReachesTheControl_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("push button") << "push";
+    QTest::newRow("check box") << "check";
+    QTest::newRow("radio button") << "radio";
+}
+
+// Tests click through the window's widget at window coordinates; the
+// control under that point must get the click as a user's would.
+void WindowsTest::clickInWindowCoordinatesReachesTheControl()
+{
+    QFETCH(QString, kind);
+    int actions = 0;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 392}, {"Height", 114}}); };
+        w.create = [&](TestWindow &self) {
+            const PropertyList place = Place(119, 89, 59, 20);
+            if (kind == "push")
+                AddControl<PushButton>(self, "Target", place).OnAction([&](PushButton &) { ++actions; });
+            else if (kind == "check")
+                AddControl<CheckBox>(self, "Target", place).OnAction([&](CheckBox &) { ++actions; });
+            else
+                AddControl<RadioButton>(self, "Target", place, 1).OnAction([&](RadioButton &) { ++actions; });
+        };
+    });
+    QTest::mouseClick(W(window), Qt::LeftButton, {}, QPoint(126, 99));
+    QCOMPARE(actions, 1);
+    QCOMPARE(Presses(window.log), QString()); // the window saw no press
 }
 
 void WindowsTest::windowMouseUpWhereTheWindowNowStands()
