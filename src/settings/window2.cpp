@@ -14,6 +14,7 @@
 #include "platform/windowextensions.h"
 #include "settings/module1.h"
 #include "settings/required.h"
+#include "window/designlists.h"
 #include "window/window1.h"
 
 #include <array>
@@ -25,166 +26,16 @@ namespace tovy {
 
 namespace {
 
-constexpr const char *kTransparencyCaption = "透明度　　　　　　　　　%"; // nine U+3000
 constexpr const char *kColourPrompt = "背景色を選んでください。";
 constexpr float kTextSize = 12.0f;
-constexpr platform::Color kBlack = platform::RGB(0, 0, 0);
-
-struct Frame {
-    int32_t left, top, width, height;
-};
-
-// The entries every control's list begins with.
-platform::PropertyList CommonEntries(const char *name, int32_t index, Frame frame, int32_t tabIndex)
-{
-    return {
-        {"Name", std::string(name)},
-        {"Index", index},
-        {"Left", frame.left},
-        {"Top", frame.top},
-        {"Width", frame.width},
-        {"Height", frame.height},
-        {"LockLeft", false},
-        {"LockTop", false},
-        {"LockRight", false},
-        {"LockBottom", false},
-        {"TabPanelIndex", int32_t{0}},
-        {"TabIndex", tabIndex},
-    };
-}
-
-void Append(platform::PropertyList &list, platform::PropertyList more)
-{
-    for (platform::Property &entry : more)
-        list.push_back(std::move(entry));
-}
-
-platform::PropertyList SliderList()
-{
-    platform::PropertyList list = CommonEntries("Slider1", platform::kNoIndex, {108, 48, 174, 18}, 0);
-    Append(list, {
-                     {"TabStop", true},
-                     {"Enabled", true},
-                     {"Visible", true},
-                     {"HelpTag", std::string()},
-                     {"AutoDeactivate", true},
-                     {"Minimum", int32_t{50}},
-                     {"Value", int32_t{100}},
-                     {"Maximum", int32_t{100}},
-                     {"LineStep", int32_t{1}},
-                     {"PageStep", int32_t{20}},
-                     {"LiveScroll", false},
-                     {"TickStyle", int32_t{0}},
-                     {"InitialParent", std::string()},
-                 });
-    return list;
-}
-
-platform::PropertyList LabelList(const char *name, int32_t index, Frame frame, int32_t tabIndex,
-                                 std::string text, int32_t align, std::string parent)
-{
-    platform::PropertyList list = CommonEntries(name, index, frame, tabIndex);
-    Append(list, {
-                     {"Text", std::move(text)},
-                     {"TextAlign", align},
-                     {"TextColor", kBlack},
-                     {"Multiline", false},
-                     {"Enabled", true},
-                     {"Visible", true},
-                     {"Selectable", false},
-                     {"Transparent", false},
-                     {"HelpTag", std::string()},
-                     {"AutoDeactivate", true},
-                     {"TextFont", std::string("Osaka")},
-                     {"Bold", false},
-                     {"Italic", false},
-                     {"Underline", false},
-                     {"DataSource", std::string()},
-                     {"DataField", std::string()},
-                     {"InitialParent", std::move(parent)},
-                 });
-    return list;
-}
-
-platform::PropertyList PushButtonList(const char *name, Frame frame, int32_t tabIndex, std::string caption,
-                                      bool isDefault)
-{
-    platform::PropertyList list = CommonEntries(name, platform::kNoIndex, frame, tabIndex);
-    Append(list, {
-                     {"TabStop", true},
-                     {"Caption", std::move(caption)},
-                     {"Default", isDefault},
-                     {"Cancel", false},
-                     {"Enabled", true},
-                     {"Visible", true},
-                     {"HelpTag", std::string()},
-                     {"AutoDeactivate", true},
-                     {"ButtonStyle", int32_t{0}},
-                     {"TextFont", std::string("Osaka")},
-                     {"Bold", false},
-                     {"Italic", false},
-                     {"Underline", false},
-                     {"InitialParent", std::string()},
-                 });
-    return list;
-}
-
-platform::PropertyList CheckBoxList()
-{
-    platform::PropertyList list = CommonEntries("CheckBox1", platform::kNoIndex, {8, 78, 96, 20}, 3);
-    Append(list, {
-                     {"TabStop", true},
-                     {"Caption", std::string("Dockアイコン")},
-                     {"Enabled", true},
-                     {"Visible", true},
-                     {"HelpTag", std::string()},
-                     {"AutoDeactivate", true},
-                     {"TextFont", std::string("Osaka")},
-                     {"Bold", false},
-                     {"Italic", false},
-                     {"Underline", false},
-                     {"State", int32_t{0}},
-                     {"Value", false},
-                     {"DataSource", std::string()},
-                     {"DataField", std::string()},
-                     {"InitialParent", std::string()},
-                 });
-    return list;
-}
-
-struct ModeButton {
-    Frame frame;
-    const char *caption;
-};
 
 // Dock display modes 0 to 3, by element index.
-constexpr std::array<ModeButton, 4> kModeButtons{{
-    {{105, 78, 67, 20}, "一か月"},
-    {{174, 78, 80, 20}, "月日(曜日)"},
-    {{105, 101, 67, 20}, "日"},
-    {{174, 101, 80, 20}, "曜日"},
+constexpr std::array<ModeButtonPlace, 4> kModeButtons{{
+    {{105, 78, 67, 20}, 4},
+    {{174, 78, 80, 20}, 5},
+    {{105, 101, 67, 20}, 6},
+    {{174, 101, 80, 20}, 7},
 }};
-
-platform::PropertyList RadioButtonList(int32_t index)
-{
-    const ModeButton &button = kModeButtons[static_cast<size_t>(index)];
-    platform::PropertyList list = CommonEntries("RadioButton1", index, button.frame, 4 + index);
-    Append(list, {
-                     {"TabStop", true},
-                     {"Caption", std::string(button.caption)},
-                     {"Enabled", false},
-                     {"Visible", true},
-                     {"HelpTag", std::string()},
-                     {"AutoDeactivate", true},
-                     {"TextFont", std::string("Osaka")},
-                     {"Bold", false},
-                     {"Italic", false},
-                     {"Underline", false},
-                     {"Value", index == 0},
-                     {"InitialParent", std::string()},
-                 });
-    return list;
-}
 
 Window1 &CalendarWindow()
 {
@@ -219,30 +70,8 @@ Window2 *Window2::Existing()
 
 void Window2::Layout()
 {
-    _SetProperties({
-        {"Placement", int32_t{3}},
-        {"Width", int32_t{302}},
-        {"Height", int32_t{173}},
-        {"MinWidth", int32_t{64}},
-        {"MinHeight", int32_t{64}},
-        {"MaxWidth", int32_t{32000}},
-        {"MaxHeight", int32_t{32000}},
-        {"Frame", int32_t{7}},
-        {"Composite", true},
-        {"HasBackColor", false},
-        {"BackColor", platform::RGB(255, 255, 255)},
-        {"Title", std::string("設定")},
-        {"Visible", true},
-        {"FullScreen", false},
-        {"MenuBarVisible", true},
-        {"CloseButton", true},
-        {"Resizeable", false},
-        {"LiveResize", false},
-        {"MaximizeButton", true},
-        {"MinimizeButton", true},
-        {"FullScreenButton", false},
-        {"MacProcID", int32_t{0}},
-    });
+    _SetProperties(WindowList(
+        {.placement = 3, .width = 302, .height = 173, .hasBackColor = false, .title = "設定", .maximizeButton = true}));
 }
 
 void Window2::CreateControls()
@@ -254,68 +83,30 @@ void Window2::CreateControls()
 // and only then its handler, so that no design value runs a handler.
 void Window2::_CreateControls0()
 {
-    {
-        auto &slider = static_cast<platform::Slider &>(
-            _AddControl(std::make_unique<platform::Slider>(*this), "Slider1"));
-        slider._SetProperties(SliderList());
-        slider.OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });
-    }
-    {
-        auto &caption = static_cast<platform::Label &>(
-            _AddControl(std::make_unique<StaticText1Element>(*this, 0), "StaticText1"));
-        caption.SetTextSize(kTextSize);
-        caption.SetTextUnit(0);
-        caption._SetProperties(LabelList("StaticText1", 0, {8, 44, 92, 20}, 1, kTransparencyCaption, 0, ""));
-        caption.OnOpen([this](platform::Label &l) { StaticText1_Open(l); });
-    }
-    {
-        auto &number = static_cast<platform::Label &>(
-            _AddControl(std::make_unique<platform::Label>(*this), "TransText"));
-        number.SetTextSize(kTextSize);
-        number.SetTextUnit(0);
-        number._SetProperties(
-            LabelList("TransText", platform::kNoIndex, {43, 46, 27, 15}, 0, "100", 2, "StaticText1"));
-    }
-    {
-        auto &colour = static_cast<platform::PushButton &>(
-            _AddControl(std::make_unique<platform::PushButton>(*this), "PushButton1"));
-        colour.SetTextSize(kTextSize);
-        colour.SetTextUnit(0);
-        colour._SetProperties(PushButtonList("PushButton1", {20, 10, 78, 22}, 2, "背景色変更", false));
-        colour.OnAction([this](platform::PushButton &b) { PushButton1_Action(b); });
-    }
-    {
-        auto &dock = static_cast<platform::CheckBox &>(
-            _AddControl(std::make_unique<platform::CheckBox>(*this), "CheckBox1"));
-        dock.SetTextSize(kTextSize);
-        dock.SetTextUnit(0);
-        dock._SetProperties(CheckBoxList());
-        dock.OnAction([this](platform::CheckBox &b) { CheckBox1_Action(b); });
-    }
-    for (int32_t i = 0; i < static_cast<int32_t>(kModeButtons.size()); ++i) {
-        auto &mode = static_cast<platform::RadioButton &>(
-            _AddControl(std::make_unique<RadioButton1Element>(*this, i), "RadioButton1"));
-        mode.SetTextSize(kTextSize);
-        mode.SetTextUnit(0);
-        mode._SetProperties(RadioButtonList(i));
-        mode.OnAction([this](platform::RadioButton &r) { RadioButton1_Action(r); });
-    }
-    {
-        auto &save = static_cast<platform::PushButton &>(
-            _AddControl(std::make_unique<platform::PushButton>(*this), "PushButton3"));
-        save.SetTextSize(kTextSize);
-        save.SetTextUnit(0);
-        save._SetProperties(PushButtonList("PushButton3", {79, 133, 69, 20}, 8, "設定保存", false));
-        save.OnAction([this](platform::PushButton &b) { PushButton3_Action(b); });
-    }
-    {
-        auto &close = static_cast<platform::PushButton &>(
-            _AddControl(std::make_unique<platform::PushButton>(*this), "PushButton2"));
-        close.SetTextSize(kTextSize);
-        close.SetTextUnit(0);
-        close._SetProperties(PushButtonList("PushButton2", {225, 133, 57, 20}, 9, "閉じる", true));
-        close.OnAction([this](platform::PushButton &b) { PushButton2_Action(b); });
-    }
+    AddSlider(*this, {108, 48, 174, 18}, 0).OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });
+
+    AddTextControl(*this, std::make_unique<StaticText1Element>(*this, 0), "StaticText1", kTextSize,
+                   LabelList({"StaticText1", 0, {8, 44, 92, 20}, 1}, {.text = kTransparencyCaption}))
+        .OnOpen([this](platform::Label &l) { StaticText1_Open(l); });
+
+    AddTextControl(*this, std::make_unique<platform::Label>(*this), "TransText", kTextSize,
+                   LabelList({"TransText", platform::kNoIndex, {43, 46, 27, 15}, 0},
+                             {.text = "100", .align = 2, .parent = "StaticText1"}));
+
+    AddPushButton(*this, "PushButton1", kTextSize, {20, 10, 78, 22}, 2, "背景色変更", false)
+        .OnAction([this](platform::PushButton &b) { PushButton1_Action(b); });
+
+    AddCheckBox(*this, kTextSize, {8, 78, 96, 20}, 3).OnAction([this](platform::CheckBox &b) { CheckBox1_Action(b); });
+
+    for (int32_t i = 0; i < static_cast<int32_t>(kModeButtons.size()); ++i)
+        AddModeButton<RadioButton1Element>(*this, i, kModeButtons[static_cast<size_t>(i)], kTextSize)
+            .OnAction([this](platform::RadioButton &r) { RadioButton1_Action(r); });
+
+    AddPushButton(*this, "PushButton3", kTextSize, {79, 133, 69, 20}, 8, "設定保存", false)
+        .OnAction([this](platform::PushButton &b) { PushButton3_Action(b); });
+
+    AddPushButton(*this, "PushButton2", kTextSize, {225, 133, 57, 20}, 9, "閉じる", true)
+        .OnAction([this](platform::PushButton &b) { PushButton2_Action(b); });
 }
 
 platform::Slider *Window2::Slider1() const
