@@ -4,18 +4,28 @@
 // Built twice: ended at its first paint (exitatfirstpaint.cpp) for the
 // start-up figures, and left running, with a once-a-second timer that reads
 // the date as the program's tick does, as the floor of the idle figures.
+// With --icon FILE it also shows that picture as its window icon, to tell
+// what the program's own icon costs at start-up.
 
 #include <QApplication>
-#include <QFont>
-#include <QLabel>
 #include <QDate>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
 #include <QPalette>
+#include <QPixmap>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype icon = arguments.indexOf(QStringLiteral("--icon"));
+    if (icon > 0 && icon + 1 < arguments.size())
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(QImage(arguments[icon + 1]))));
 
     QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                 | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);

@@ -51,6 +51,8 @@ trap cleanup EXIT
 # Runs are given an empty settings folder of their own, never the user's.
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_FONTDIR=/usr/share/fonts
 unset WAYLAND_DISPLAY
 
@@ -76,18 +78,26 @@ results="$work/results.md"
 row() { echo "| $1 | $2 | $3 | $4 | $5 | $6 |" >>"$results"; }
 
 # ---- start-up to first paint
+# Besides the floor, the bare window once more with the program's own icon,
+# which the program shows from its start: the part of the gap that is the
+# icon alone.
+icon="$build/Resources/tovy.png"
 startup() {
     local name="$1"; shift
     local out
-    out=$(env "$@" "$bin/tovy_bench_spawn" "$runs" "$warmup" "$bin/tovy_bench_bare_window" -- "$bin/tovy_bench_first_paint")
-    local bare_median bare_min tovy_median tovy_min n
+    out=$(env "$@" "$bin/tovy_bench_spawn" "$runs" "$warmup" "$bin/tovy_bench_bare_window" \
+        -- "$bin/tovy_bench_first_paint" -- "$bin/tovy_bench_bare_window" --icon "$icon")
+    local bare_median bare_min tovy_median tovy_min icon_median icon_min n
     read -r bare_median bare_min n _ <<<"$(sed -n 1p <<<"$out")"
     read -r tovy_median tovy_min _ _ <<<"$(sed -n 2p <<<"$out")"
+    read -r icon_median icon_min _ _ <<<"$(sed -n 3p <<<"$out")"
     local r
     r=$(ratio "$tovy_median" "$bare_median")
     row "start-up to first paint, $name, median of $n (ms)" "$tovy_median" "$bare_median" "$r" "≤ 1.2" "$(verdict "$r" 1.2)"
     r=$(ratio "$tovy_min" "$bare_min")
     row "start-up to first paint, $name, min of $n (ms)" "$tovy_min" "$bare_min" "$r" "≤ 1.2" "$(verdict "$r" 1.2)"
+    row "start-up, $name, median, against the bare window with the program's icon (ms)" "$tovy_median" "$icon_median" \
+        "$(ratio "$tovy_median" "$icon_median")" "" ""
 }
 startup "Xvfb" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 startup "offscreen" QT_QPA_PLATFORM=offscreen
@@ -146,8 +156,9 @@ tovy_pct=$(percent $((tovy_cpu1 - tovy_cpu0))); bare_pct=$(percent $((bare_cpu1 
 tovy_wps=$(per_second $((tovy_sw1 - tovy_sw0))); bare_wps=$(per_second $((bare_sw1 - bare_sw0)))
 row "idle CPU over ${idle_seconds} s, Xvfb (%)" "$tovy_pct" "$bare_pct" "$(ratio "$tovy_pct" "$bare_pct")" "< 0.05" \
     "$(awk -v v="$tovy_pct" 'BEGIN { print (v < 0.05 ? "met" : "missed") }')"
+# A window of N seconds holds N or N + 1 ticks, depending on where it falls.
 row "idle context switches, all threads, Xvfb (per s)" "$tovy_wps" "$bare_wps" "$(ratio "$tovy_wps" "$bare_wps")" "≤ 1" \
-    "$(verdict "$tovy_wps" 1)"
+    "$(verdict $((tovy_sw1 - tovy_sw0)) $((idle_seconds + 1)))"
 row "threads while idle" "$tovy_threads" "$bare_threads" "$(ratio "$tovy_threads" "$bare_threads")" "" ""
 
 # ---- a month step and the icon drawing
