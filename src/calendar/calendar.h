@@ -19,7 +19,8 @@ struct HolidayMark {
 };
 
 // The month's holiday marks in the order of the rules; days always lie
-// within the month.
+// within the month. A holiday whose day falls outside its month (the equinox
+// formula runs out of March after 4523) is dropped, and so is its substitute.
 std::vector<HolidayMark> Holiday_Marks(int32_t year, int32_t month);
 
 } // namespace calendar

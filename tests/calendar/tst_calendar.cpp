@@ -240,6 +240,9 @@ void TestCalendar::holidayMonths_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<QStringList>("shown");
 
+    // Expected days: the civil calendar's weekdays and the national holiday
+    // law with its amendments (substitute holidays from 12 April 1973,
+    // citizens' holidays from 1986), as in the official list of holidays.
     QTest::newRow("no holiday before 1948") << 1947 << 11 << QStringList{};
     QTest::newRow("no holiday in an ordinary June") << 2024 << 6 << QStringList{};
     QTest::newRow("June 1993: the one June with a mark") << 1993 << 6
@@ -278,6 +281,8 @@ void TestCalendar::holidayMonths_data()
 
     QTest::newRow("April 1959: royal wedding") << 1959 << 4
         << QStringList{"4/10 結婚の儀", "4/29 天皇誕生日"};
+    QTest::newRow("April 1973: the first substitute holiday") << 1973 << 4
+        << QStringList{"4/29 天皇誕生日", "4/30 振替休日"};
     QTest::newRow("April 1988: 29th renamed Emperor's Birthday") << 1988 << 4
         << QStringList{"4/29 天皇誕生日"};
     QTest::newRow("April 1989: 29th Greenery Day") << 1989 << 4
@@ -309,6 +314,8 @@ void TestCalendar::holidayMonths_data()
     QTest::newRow("August 2016: first Mountain Day") << 2016 << 8
         << QStringList{"8/11 山の日"};
 
+    QTest::newRow("September 1973: Sunday equinox gives the 24th") << 1973 << 9
+        << QStringList{"9/15 敬老の日", "9/23 秋分の日", "9/24 振替休日"};
     QTest::newRow("September 2015: citizens' holiday before a Wednesday equinox") << 2015 << 9
         << QStringList{"9/21 敬老の日", "9/22 国民の休日", "9/23 秋分の日"};
 
@@ -482,7 +489,8 @@ void TestCalendar::substituteAndCitizensHolidaysFollowTheLaw()
     //   substitute holiday comes from such a Sunday;
     // - from 1986 a weekday between two national holidays is a holiday, and a
     //   citizens' holiday is always such a day.
-    // The equinox formula is meant for about 1980 to 2150.
+    // The published equinox formula holds from 1980 to 2099; the derived rules
+    // are checked a little beyond, where they must stay consistent.
     std::map<chr::sys_days, std::string> holidays;
     for (int32_t year = 1948; year <= 2150; ++year) {
         for (int32_t month = 1; month <= 12; ++month) {
