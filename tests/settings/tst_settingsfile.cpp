@@ -118,12 +118,15 @@ void TestSettingsFile::opening_data()
     QTest::newRow("fewer than nine lines")
         << QByteArray("150\n250\n10\n") << QPoint(250, 150) << RGB(10, 0, 0).packed << false
         << 100 << false << 0;
-    QTest::newRow("empty file") << QByteArray("") << anywhere << white << false << 100
-                                << false << 0;
-    QTest::newRow("empty lines") << QByteArray("\n\n\n\n\n\n\n\n\n") << anywhere << white
-                                 << false << 100 << false << 0;
-    QTest::newRow("text that is no number")
-        << QByteArray("top\nleft\nred\ngreen\nblue\nyes\nmuch\nno\nall\n") << anywhere
+    // A line that holds no number reads as 0: such a file puts the window at
+    // the screen's top left corner, which lies on the screen and stays.
+    QTest::newRow("empty file reads as zeros") << QByteArray("") << QPoint(0, 0) << white
+                                               << false << 100 << false << 0;
+    QTest::newRow("empty lines read as zeros")
+        << QByteArray("\n\n\n\n\n\n\n\n\n") << QPoint(0, 0) << white << false << 100 << false
+        << 0;
+    QTest::newRow("text that is no number reads as zero")
+        << QByteArray("top\nleft\nred\ngreen\nblue\nyes\nmuch\nno\nall\n") << QPoint(0, 0)
         << white << false << 100 << false << 0;
     QTest::newRow("fractions are cut")
         << QByteArray("120.7\n340.9\n12.5\n200.99\n3.2\nFalse\n75.5\nTrue\n1.9\n")

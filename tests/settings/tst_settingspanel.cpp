@@ -5,6 +5,8 @@
 #include "settingstesting.h"
 #include "settingsworld.h"
 
+#include "dock/iconprobe.h"
+
 #include "platform/canvas.h"
 #include "platform/checkbox.h"
 #include "platform/label.h"
@@ -15,6 +17,11 @@
 #include "window/buttonpictures.h"
 #include "window/window1.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QtTest>
 
 #include <optional>
@@ -34,6 +41,21 @@ QRect geometryOf(const Window1 &window)
 void press(const platform::Control &control)
 {
     QTest::mouseClick(platform::testing::WidgetOf(control), Qt::LeftButton);
+}
+
+// The icon the program shows, and its own icon from its resources, alike
+// in size and format.
+QImage shownIcon()
+{
+    return iconprobe::Rgb(QGuiApplication::windowIcon().pixmap(512, 512).toImage());
+}
+
+QImage ownIcon()
+{
+    const QImage own(QCoreApplication::applicationDirPath() + "/../Resources/tovy.png");
+    if (own.isNull())
+        return {};
+    return iconprobe::Rgb(QIcon(QPixmap::fromImage(own)).pixmap(512, 512).toImage());
 }
 
 // A click on a check box's or radio button's indicator.
@@ -191,7 +213,8 @@ void TestSettingsPanel::colourPicker()
 }
 
 // The dock box enables the mode buttons whatever the flag; only a box that
-// a dock action has already touched since start draws the icon.
+// a dock action has already touched since start draws the icon. Clearing it
+// gives the program its own icon back.
 void TestSettingsPanel::dockBox_data()
 {
     QTest::addColumn<bool>("flagStart");
@@ -215,6 +238,10 @@ void TestSettingsPanel::dockBox()
         QVERIFY(window->RadioButton1(i)->Enabled());
     QCOMPARE(iconDrawnSinceMark(), drawn);
     QVERIFY(Module1::Flag_Start);
+    const QImage own = ownIcon();
+    QVERIFY(!own.isNull());
+    if (drawn)
+        QVERIFY(shownIcon() != own);
 
     // Clearing disables the buttons again; the chosen mode stays.
     tick(*window->RadioButton1(2));
@@ -225,6 +252,7 @@ void TestSettingsPanel::dockBox()
         QVERIFY(!window->RadioButton1(i)->Enabled());
     QVERIFY(window->RadioButton1(2)->Value());
     QCOMPARE(Module1::MyDock, 2);
+    QCOMPARE(shownIcon(), own);
 }
 
 void TestSettingsPanel::modeIsRecordedWithoutRedrawing()

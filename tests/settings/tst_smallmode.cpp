@@ -65,7 +65,10 @@ private slots:
 
     void shrinkAndLeave_data();
     void shrinkAndLeave();
-    void largeWinKeepsTheWidenedWindowsCorner();
+    void leavingAfterOpeningSmall_data();
+    void leavingAfterOpeningSmall();
+    void largeWinKeepsTheQuadrantsCorner_data();
+    void largeWinKeepsTheQuadrantsCorner();
     void mouseUpAreas_data();
     void mouseUpAreas();
     void shrinkButtonShrinksWhereverReleased();
@@ -82,7 +85,7 @@ private:
 // into the window's quadrant; a click on the tile, with the pointer held
 // still, leaves it for the first place and stays out, though the window
 // grows under the pointer (below right the release falls into the shrink
-// area of the grown window).
+// or the settings area of the grown window).
 void TestSmallMode::shrinkAndLeave_data()
 {
     QTest::addColumn<QPoint>("start");
@@ -121,8 +124,10 @@ void TestSmallMode::shrinkAndLeave()
     QCOMPARE(window->Canvas1()->Backdrop(), tovy::Blank());
     QCOMPARE(window->Canvas6()->Backdrop(), tovy::smal());
 
-    // Both corners of the tile: the far one is where a grown window's shrink area lies.
-    for (const QPoint onTile : {QPoint(10, 7), QPoint(18, 13)}) {
+    // Where the window grows keeping its bottom-right corner, the release at
+    // the tile's far corner lands at (101, 113) in the shrink area, the one
+    // at (2, 12) at (85, 112) in the settings area.
+    for (const QPoint onTile : {QPoint(10, 7), QPoint(18, 13), QPoint(2, 12)}) {
         if (!window->Win_Small)
             clickOnWindow(*window, QPoint(95, 108));
         QVERIFY(window->Win_Small);
@@ -137,15 +142,72 @@ void TestSmallMode::shrinkAndLeave()
     }
 }
 
-void TestSmallMode::largeWinKeepsTheWidenedWindowsCorner()
+// Opened small, the tile's Canvas1 is disabled and lets the press through
+// to the window, which grows under the pointer held still; the release,
+// now over the shrink or the settings area, does nothing more.
+void TestSmallMode::leavingAfterOpeningSmall_data()
 {
-    placeNormal(*window, QPoint(1000, 100), true);
+    QTest::addColumn<QPoint>("onTile");
+    QTest::newRow("release over the grown window's shrink area") << QPoint(18, 13);
+    QTest::newRow("release over the grown window's settings area") << QPoint(2, 12);
+}
+
+void TestSmallMode::leavingAfterOpeningSmall()
+{
+    QFETCH(QPoint, onTile);
+
+    world->restart();
+    writePrefs(world->folder(), "700\n1300\n0\n0\n0\nTrue\n100\nFalse\n0\n");
+    window = &world->openWindow();
+    QCOMPARE(geometryOf(*window), QRect(1383, 800, 19, 14));
+    QVERIFY(window->Win_Small);
+    QVERIFY(!window->Canvas1()->Enabled());
+
+    clickHoldingStill(*window, onTile);
+
+    QCOMPARE(geometryOf(*window), QRect(1300, 700, 102, 114));
+    QVERIFY(!window->Win_Small);
+    QVERIFY(!window->DayTxt()->Visible());
+    QVERIFY(window->Canvas1()->Enabled());
+    QVERIFY(tovy::Window2::Existing() == nullptr);
+}
+
+// Large_Win keeps the corner that points into the quadrant of the window's
+// centre, whatever its size; the horizontal offset of the 19 wide tile
+// carries a half, dropped toward zero, so a centre less than a pixel left
+// of the screen's centre counts as right of it.
+void TestSmallMode::largeWinKeepsTheQuadrantsCorner_data()
+{
+    QTest::addColumn<QRect>("before");
+    QTest::addColumn<QPoint>("after"); // left, top at 102 by 114
+
+    QTest::newRow("widened in the right half keeps its right edge")
+        << QRect(1000, 100, 392, 114) << QPoint(1290, 100);
+    // Centre (719.5, 450): dx 0.5 truncates to 0, dy is 0: right and below.
+    QTest::newRow("tile centre half a pixel left of the centre counts as right")
+        << QRect(710, 443, 19, 14) << QPoint(627, 343);
+    // Centre (718.5, 449): dx 1.5 truncates to 1, dy is 1: left and above.
+    QTest::newRow("tile centre a pixel and a half left and one above stays")
+        << QRect(709, 442, 19, 14) << QPoint(709, 442);
+}
+
+void TestSmallMode::largeWinKeepsTheQuadrantsCorner()
+{
+    QFETCH(QRect, before);
+    QFETCH(QPoint, after);
+
+    window->SetLeft(before.left());
+    window->SetTop(before.top());
+    window->SetWidth(before.width());
+    window->SetHeight(before.height());
+    QCOMPARE(geometryOf(*window), before);
+
     window->Large_Win();
-    QCOMPARE(geometryOf(*window), QRect(1290, 100, 102, 114));
+    QCOMPARE(geometryOf(*window), QRect(after, QSize(102, 114)));
     QVERIFY(!window->Win_Small);
 
     window->Large_Win(); // at normal size nothing moves
-    QCOMPARE(geometryOf(*window), QRect(1290, 100, 102, 114));
+    QCOMPARE(geometryOf(*window), QRect(after, QSize(102, 114)));
 }
 
 // Real presses near the bottom edge: with the hover buttons hidden they
