@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <memory>
 #include <string>
@@ -82,6 +83,67 @@ QImage WindowIconImage()
     return iconprobe::Rgb(QGuiApplication::windowIcon().pixmap(512, 512).toImage());
 }
 
+// The icon the calendar window itself carries, which the taskbar shows: its
+// native window's icon. Null when it has no native window.
+QImage CalendarIconImage(const Window1 &w)
+{
+    const QWindow *native = platform::testing::WidgetOf(w)->windowHandle();
+    if (native == nullptr)
+        return {};
+    return iconprobe::Rgb(native->icon().pixmap(512, 512).toImage());
+}
+
+// A tile holding nothing but one text on the background, as month mode
+// draws a label: to compare a region of the drawn tile with.
+QImage ReferenceText(const std::string &text, Color ink, float size, int x, int y)
+{
+    platform::Picture tile(512, 512);
+    platform::Graphics &g = tile.Graphics();
+    g.SetForeColor(kBackground);
+    g.FillRect(0, 0, 512, 512);
+    g.SetTextFont("Osaka");
+    g.SetTextSize(size);
+    g.SetForeColor(ink);
+    g.DrawString(text, x, y);
+    return iconprobe::Rgb(tile.Data().image);
+}
+
+// Month mode's place of day cell k: its left edge and baseline.
+QPoint CellPlace(int k)
+{
+    return {20 + 70 * ((k - 1) % 7), 200 + 60 * ((k - 1) / 7)};
+}
+
+// The region of a cell's digits: from just above their tops to the baseline.
+QRect CellDigits(int k)
+{
+    const QPoint place = CellPlace(k);
+    return {place.x(), place.y() - 46, 70, 47};
+}
+
+// The cells whose strip just below the baseline holds a line: the underlined
+// ones. Cells whose strip lies under the logo are left out.
+QList<int> UnderlinedPlaces(const QImage &tile)
+{
+    QList<int> cells;
+    for (int k = 1; k <= 42; ++k) {
+        const QPoint place = CellPlace(k);
+        const QRect strip = QRect(place.x(), place.y() + 2, 70, 12).intersected(tile.rect());
+        if (strip.intersects(iconprobe::kLogoSquare))
+            continue;
+        for (int y = strip.top(); y <= strip.bottom(); ++y) {
+            int inked = 0;
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                inked += iconprobe::Exactly(tile.pixel(x, y), kBackground) ? 0 : 1;
+            if (inked >= 25) {
+                cells << k;
+                break;
+            }
+        }
+    }
+    return cells;
+}
+
 // The settings file of a run with the icon option on in the given mode.
 QStringList DockOnSettings(int mode)
 {
@@ -127,6 +189,9 @@ void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour_data()
     QTest::newRow("a plain Saturday is blue") << QDate(2026, 3, 14) << 3 << QStringLiteral("土") << 98.0f << 18 << 90 << kBlue << 1;
     QTest::newRow("a weekday holiday is red") << QDate(2026, 3, 20) << 3 << QStringLiteral("金") << 98.0f << 18 << 90 << kRed << 1;
     QTest::newRow("a Saturday holiday is red") << QDate(2025, 5, 3) << 3 << QStringLiteral("土") << 98.0f << 18 << 90 << kRed << 1;
+    // Children's Day 2024 fell on a Sunday; the Monday after takes its place.
+    QTest::newRow("a substitute holiday on a weekday is red")
+        << QDate(2024, 5, 6) << 3 << QStringLiteral("月") << 98.0f << 18 << 90 << kRed << 1;
 }
 
 void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour()
@@ -168,6 +233,10 @@ void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour()
 
     // The very text, size and place.
     QCOMPARE(WithoutLogo(tile), WithoutLogo(ExpectedDayTile(colour, text.toStdString(), size, x, y)));
+
+    // Shown as the program's icon and as the calendar window's own.
+    QCOMPARE(WindowIconImage(), tile);
+    QCOMPARE(CalendarIconImage(w), tile);
 }
 
 void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation_data()
@@ -176,15 +245,23 @@ void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<Color>("colour");
     QTest::addColumn<Color>("colourAtTodaysPlace");
+    QTest::addColumn<bool>("placeEmpty");
 
     // 20 March 2026 is the vernal equinox day, a Friday; its place holds a
     // plain Friday in April.
     QTest::newRow("a holiday stays red while an ordinary month is shown")
-        << QDate(2026, 3, 20) << QStringLiteral("Canvas4") << kRed << kBlack;
+        << QDate(2026, 3, 20) << QStringLiteral("Canvas4") << kRed << kBlack << false;
     // 16 February 2026 is a plain Monday; its place holds Coming of Age Day
     // in January.
     QTest::newRow("a plain day stays black while a holiday lies at its place")
-        << QDate(2026, 2, 16) << QStringLiteral("Canvas2") << kBlack << kRed;
+        << QDate(2026, 2, 16) << QStringLiteral("Canvas2") << kBlack << kRed << false;
+    // Saturday 31 January 2026 stands in cell 35; February 2026 fills only
+    // cells 1 to 28.
+    QTest::newRow("a Saturday stays blue while its place is an empty cell")
+        << QDate(2026, 1, 31) << QStringLiteral("Canvas4") << kBlue << kBlue << true;
+    // Sunday 1 March 2026 stands in cell 1; April 2026 begins in cell 4.
+    QTest::newRow("a Sunday stays red while its place is an empty cell")
+        << QDate(2026, 3, 1) << QStringLiteral("Canvas4") << kRed << kRed << true;
 }
 
 void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation()
@@ -193,12 +270,14 @@ void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation()
     QFETCH(QString, button);
     QFETCH(Color, colour);
     QFETCH(Color, colourAtTodaysPlace);
+    QFETCH(bool, placeEmpty);
 
     TovyTestApp app(today.year(), today.month(), today.day());
     Window1 &w = app.Open();
     Click(button == "Canvas4" ? w.Canvas4() : w.Canvas2());
     const int place = today.day() + QDate(today.year(), today.month(), 1).dayOfWeek() % 7;
     QCOMPARE(w.D[size_t(place)]->TextColor(), colourAtTodaysPlace);
+    QCOMPARE(w.D[size_t(place)]->Text().empty(), placeEmpty);
 
     tovy::Module1::My_Col = kBackground;
     for (int mode = 1; mode <= 3; ++mode) {
@@ -206,34 +285,49 @@ void TestDockDrawing::dayModesKeepTodaysColourAfterNavigation()
         w.Draw_Dock();
         const QImage tile = iconprobe::Rgb(Tile(w));
         QVERIFY2(InkOf(tile, colour).count > 1000, qPrintable(QString::number(mode)));
-        QCOMPARE(InkOf(tile, colourAtTodaysPlace).count, 0);
+        // Nothing in the other day colours, the one at today's place included.
+        for (Color other : {kRed, kBlue, kBlack}) {
+            if (!(other == colour))
+                QCOMPARE(InkOf(tile, other).count, 0);
+        }
     }
 }
 
 void TestDockDrawing::monthModeDrawsTheShownMonth_data()
 {
     QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<bool>("firstCellWritten");
+    QTest::addColumn<int>("firstDayCell");
+    QTest::addColumn<Color>("firstDayColour");
+    QTest::addColumn<QString>("year");
     QTest::addColumn<bool>("todayUnderlined");
 
     // Today is Saturday 14 March 2026: March begins on a Sunday, April on a
-    // Wednesday; today's place, row 2 column 7, holds 11 April there.
-    QTest::newRow("today's month: the 1st in the first cell, today underlined") << QStringList{} << true << true;
-    QTest::newRow("the next month: the first cell empty, no underline") << QStringList{"Canvas4"} << false << false;
+    // Wednesday, March 2027 on a Monday; today's place, row 2 column 7, holds
+    // 11 April and 13 March 2027 there, both Saturdays.
+    QTest::newRow("today's month: the 1st in the first cell, today underlined")
+        << QStringList{} << 1 << kRed << QStringLiteral("2026") << true;
+    QTest::newRow("the next month: the first cell empty, no underline")
+        << QStringList{"Canvas4"} << 4 << kBlack << QStringLiteral("2026") << false;
     QTest::newRow("back to today's month: underlined again")
-        << QStringList{"Canvas4", "Canvas2"} << true << true;
+        << QStringList{"Canvas4", "Canvas2"} << 1 << kRed << QStringLiteral("2026") << true;
+    QTest::newRow("the next year: its year and era, no underline")
+        << QStringList{"Canvas5"} << 2 << kBlack << QStringLiteral("2027") << false;
 }
 
 void TestDockDrawing::monthModeDrawsTheShownMonth()
 {
     QFETCH(QStringList, clicks);
-    QFETCH(bool, firstCellWritten);
+    QFETCH(int, firstDayCell);
+    QFETCH(Color, firstDayColour);
+    QFETCH(QString, year);
     QFETCH(bool, todayUnderlined);
+    const bool firstCellWritten = firstDayCell == 1;
 
     TovyTestApp app(2026, 3, 14);
     Window1 &w = app.Open();
     for (const QString &name : clicks)
-        Click(name == "Canvas4" ? w.Canvas4() : w.Canvas2());
+        Click(name == "Canvas4" ? w.Canvas4() : name == "Canvas5" ? w.Canvas5() : w.Canvas2());
+    QCOMPARE(QString::fromStdString(w.YearTxt()->Text()), year);
     tovy::Module1::My_Col = kBackground;
     tovy::Module1::MyDock = 0;
     w.Draw_Dock();
@@ -252,6 +346,36 @@ void TestDockDrawing::monthModeDrawsTheShownMonth()
     QCOMPARE(underline.count > 0, todayUnderlined);
     if (todayUnderlined)
         QVERIFY(underline.bounds.width() > 30);
+    // No other cell is underlined, whichever month is shown.
+    QCOMPARE(UnderlinedPlaces(tile), todayUnderlined ? QList<int>{14} : QList<int>{});
+
+    // The shown month's 1st, in its own cell and colour; the cells before it
+    // are left empty.
+    QCOMPARE(QString::fromStdString(w.D[size_t(firstDayCell)]->Text()), QStringLiteral(" 1"));
+    const QPoint first = CellPlace(firstDayCell);
+    const QImage one = ReferenceText(" 1", firstDayColour, 45, first.x(), first.y());
+    QVERIFY(InkOf(one, firstDayColour, CellDigits(firstDayCell)).count > 100);
+    QCOMPARE(tile.copy(CellDigits(firstDayCell)), one.copy(CellDigits(firstDayCell)));
+    const QImage blank = ReferenceText("", kBlack, 45, 0, 0);
+    for (int k = 1; k < firstDayCell; ++k)
+        QCOMPARE(tile.copy(CellDigits(k)), blank.copy(CellDigits(k)));
+
+    // The era and the year of the shown month, at 15, 75 and 370, 75.
+    struct Head {
+        const platform::Label *label;
+        int x;
+        QRect region;
+    };
+    for (const auto &[label, x, region] : {Head{w.NenTxt(), 15, QRect(10, 20, 230, 70)},
+                                           Head{w.YearTxt(), 370, QRect(365, 20, 147, 70)}}) {
+        const QImage drawn = ReferenceText(label->Text(), label->TextColor(), 45, x, 75).copy(region);
+        QVERIFY(InkOf(drawn, label->TextColor()).count > 100);
+        QCOMPARE(tile.copy(region), drawn);
+    }
+
+    // Shown as the program's icon and as the calendar window's own.
+    QCOMPARE(WindowIconImage(), tile);
+    QCOMPARE(CalendarIconImage(w), tile);
 }
 
 void TestDockDrawing::monthNumberIsNeverBold()
@@ -283,17 +407,28 @@ void TestDockDrawing::monthNumberIsNeverBold()
 
 void TestDockDrawing::logoTakesTheBottomRightSquare()
 {
-    TovyTestApp app(2026, 3, 14);
+    // January 2026 begins on a Thursday: its row 5 ends with 30 and 31 in the
+    // square's columns, so a logo drawn before the month would lie under them.
+    TovyTestApp app(2026, 1, 14);
     Window1 &w = app.Open();
+    QCOMPARE(QString::fromStdString(w.D[34]->Text()), QStringLiteral("30"));
+    QCOMPARE(QString::fromStdString(w.D[35]->Text()), QStringLiteral("31"));
     const std::shared_ptr<platform::Picture> logo = tovy::Tovy3();
     QVERIFY(logo != nullptr);
     const QImage expected = iconprobe::Rgb(logo->Data().image).copy(0, 0, 128, 128);
 
     // Month mode draws its last rows there first; the logo covers them.
+    tovy::Module1::My_Col = kBackground;
     for (int mode : {0, 2}) {
         tovy::Module1::MyDock = mode;
         w.Draw_Dock();
-        QCOMPARE(iconprobe::Rgb(Tile(w)).copy(iconprobe::kLogoSquare), expected);
+        const QImage tile = iconprobe::Rgb(Tile(w));
+        QCOMPARE(tile.copy(iconprobe::kLogoSquare), expected);
+        if (mode == 0) {
+            // The 30 (left 370, baseline 440) reaches into the square from
+            // its left: the text was drawn there.
+            QVERIFY(InkOf(tile, kBlack, QRect(370, 400, 14, 41)).count > 20);
+        }
     }
 }
 
@@ -307,11 +442,14 @@ void TestDockDrawing::iconIsThePictureUntilReset()
     const QImage tile = iconprobe::Rgb(Tile(w));
     QCOMPARE(iconprobe::Rgb(dock.Canvas().Data().image), tile);
     QCOMPARE(WindowIconImage(), tile);
+    QCOMPARE(CalendarIconImage(w), tile);
 
     dock.ResetIcon();
     const QImage own(QCoreApplication::applicationDirPath() + "/../Resources/tovy.png");
     QVERIFY(!own.isNull());
-    QCOMPARE(WindowIconImage(), iconprobe::Rgb(QIcon(QPixmap::fromImage(own)).pixmap(512, 512).toImage()));
+    const QImage ownIcon = iconprobe::Rgb(QIcon(QPixmap::fromImage(own)).pixmap(512, 512).toImage());
+    QCOMPARE(WindowIconImage(), ownIcon);
+    QCOMPARE(CalendarIconImage(w), ownIcon);
 }
 
 namespace {
