@@ -7,9 +7,9 @@
 #include "platform/date.h"
 #include "platform/label.h"
 #include "platform/text.h"
-#include "settings/required.h"
 #include "window/buttonpictures.h"
 #include "window/daycells.h"
+#include "window/required.h"
 
 #include <string>
 
