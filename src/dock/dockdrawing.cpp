@@ -14,8 +14,8 @@
 #include "platform/picture.h"
 #include "platform/text.h"
 #include "settings/module1.h"
-#include "settings/required.h"
 #include "window/buttonpictures.h"
+#include "window/required.h"
 
 #include <array>
 #include <string>

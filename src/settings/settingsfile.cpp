@@ -10,7 +10,7 @@
 #include "platform/textinputstream.h"
 #include "platform/textoutputstream.h"
 #include "settings/module1.h"
-#include "settings/required.h"
+#include "window/required.h"
 
 #include <algorithm>
 #include <cstdint>

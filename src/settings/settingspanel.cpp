@@ -14,7 +14,7 @@
 #include "platform/slider.h"
 #include "platform/text.h"
 #include "settings/module1.h"
-#include "settings/required.h"
+#include "window/required.h"
 
 namespace tovy {
 

@@ -7,9 +7,9 @@
 #include "platform/label.h"
 #include "platform/screen.h"
 #include "platform/text.h"
-#include "settings/required.h"
 #include "settings/window2.h"
 #include "window/buttonpictures.h"
+#include "window/required.h"
 
 namespace tovy {
 

@@ -13,8 +13,8 @@
 #include "platform/text.h"
 #include "platform/windowextensions.h"
 #include "settings/module1.h"
-#include "settings/required.h"
 #include "window/designlists.h"
+#include "window/required.h"
 #include "window/window1.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 #include "platform/exceptions.h"
 #include "platform/label.h"
 #include "platform/text.h"
-#include "settings/required.h"
+#include "window/required.h"
 #include "window/window1.h"
 
 #include <array>

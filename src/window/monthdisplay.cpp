@@ -7,11 +7,12 @@
 #include "platform/date.h"
 #include "platform/label.h"
 #include "platform/text.h"
-#include "settings/required.h"
 #include "window/buttonpictures.h"
 #include "window/daycells.h"
+#include "window/required.h"
 
 #include <string>
+#include <utility>
 
 namespace tovy {
 
@@ -58,8 +59,12 @@ void Window1::Set_Day(int32_t first, int32_t count)
 {
     for (int32_t k = kFirstCell; k < first; ++k)
         Day_Cell(*this, k).SetText(std::string());
-    for (int32_t n = 1; n <= count; ++n)
-        Day_Cell(*this, first + n - 1).SetText((n < 10 ? " " : "") + platform::Str(n));
+    for (int32_t n = 1; n <= count; ++n) {
+        // Days 1 to 9 with a leading blank, so that the digits line up.
+        std::string text(n < 10 ? 1 : 0, ' ');
+        text += platform::Str(n);
+        Day_Cell(*this, first + n - 1).SetText(std::move(text));
+    }
     for (int32_t k = first + count; k <= kLastCell; ++k)
         Day_Cell(*this, k).SetText(std::string());
 }

@@ -8,8 +8,8 @@
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/text.h"
-#include "settings/required.h"
 #include "window/buttonpictures.h"
+#include "window/required.h"
 
 #include <functional>
 #include <memory>

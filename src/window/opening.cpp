@@ -13,9 +13,9 @@
 #include "platform/text.h"
 #include "platform/windowextensions.h"
 #include "settings/module1.h"
-#include "settings/required.h"
 #include "window/buttonpictures.h"
 #include "window/daycells.h"
+#include "window/required.h"
 
 #include <memory>
 

@@ -4,8 +4,8 @@
 
 #include "platform/checkbox.h"
 #include "platform/date.h"
-#include "settings/required.h"
 #include "window/daycells.h"
+#include "window/required.h"
 
 namespace tovy {
 

@@ -29,8 +29,13 @@ class Window1 : public platform::Window {
 public:
     static constexpr const char *kClassName = "Window1.Window1";
 
-    // The element class of the control array StaticText1 (the day cells):
-    // made with an index for the template cell, without one for the 42 cells.
+    // The element classes of the two control arrays. They are named
+    // StaticText1Element and RadioButton1Element, not StaticText1 and
+    // RadioButton1, because those names belong to the accessors below, which
+    // would hide a nested class of the same name.
+    //
+    // The element class of StaticText1 (the day cells): made with an index
+    // for the template cell, without one for the 42 cells.
     class StaticText1Element : public platform::Label {
     public:
         StaticText1Element(platform::Window &owner, int32_t index);

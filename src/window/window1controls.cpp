@@ -93,79 +93,80 @@ using DownHandler = bool (Window1::*)(platform::Canvas &, int32_t, int32_t);
 using PointHandler = void (Window1::*)(platform::Canvas &, int32_t, int32_t);
 using CrossingHandler = void (Window1::*)(platform::Canvas &);
 
-// A canvas button of the top row: pressed and released.
-struct NavigationCanvas {
+// Binding one event of a canvas to one handler of the window.
+using Binding = void (*)(Window1 &, platform::Canvas &);
+
+template <DownHandler handler>
+void Down(Window1 &w, platform::Canvas &canvas)
+{
+    canvas.OnMouseDown([&w](platform::Canvas &c, int32_t x, int32_t y) { return (w.*handler)(c, x, y); });
+}
+
+template <PointHandler handler>
+void Up(Window1 &w, platform::Canvas &canvas)
+{
+    canvas.OnMouseUp([&w](platform::Canvas &c, int32_t x, int32_t y) { (w.*handler)(c, x, y); });
+}
+
+template <PointHandler handler>
+void Move(Window1 &w, platform::Canvas &canvas)
+{
+    canvas.OnMouseMove([&w](platform::Canvas &c, int32_t x, int32_t y) { (w.*handler)(c, x, y); });
+}
+
+template <CrossingHandler handler>
+void Enter(Window1 &w, platform::Canvas &canvas)
+{
+    canvas.OnMouseEnter([&w](platform::Canvas &c) { (w.*handler)(c); });
+}
+
+template <CrossingHandler handler>
+void Exit(Window1 &w, platform::Canvas &canvas)
+{
+    canvas.OnMouseExit([&w](platform::Canvas &c) { (w.*handler)(c); });
+}
+
+// A picture button: the navigation buttons of the top row and the two hover
+// buttons, hidden in the design. Its events are bound in the order listed.
+struct CanvasRow {
     const char *name;
     Frame frame;
     int32_t tabIndex;
     Face face;
-    DownHandler mouseDown;
-    PointHandler mouseUp;
-};
-
-constexpr NavigationCanvas kPreviousYearCanvas{"Canvas1", {-1, -1, 22, 15}, 0, BakYea, &Window1::Canvas1_MouseDown,
-                                               &Window1::Canvas1_MouseUp};
-
-// Previous month, current month, next month, next year.
-constexpr std::array<NavigationCanvas, 4> kMonthAndYearCanvases{{
-    {"Canvas2", {21, -1, 25, 15}, 12, BakMon, &Window1::Canvas2_MouseDown, &Window1::Canvas2_MouseUp},
-    {"Canvas3", {43, -1, 16, 15}, 13, tovy::Reset, &Window1::Canvas3_MouseDown, &Window1::Canvas3_MouseUp},
-    {"Canvas4", {59, -1, 22, 15}, 14, NextMon, &Window1::Canvas4_MouseDown, &Window1::Canvas4_MouseUp},
-    {"Canvas5", {81, -1, 22, 15}, 15, NextYea, &Window1::Canvas5_MouseDown, &Window1::Canvas5_MouseUp},
-}};
-
-// A hover button, hidden in the design: besides presses it follows the
-// pointer coming, going and moving.
-struct HoverCanvas {
-    const char *name;
-    Frame frame;
-    int32_t tabIndex;
-    Face face;
+    bool visible;
     const char *helpTag;
-    CrossingHandler mouseEnter;
-    CrossingHandler mouseExit;
-    DownHandler mouseDown;
-    PointHandler mouseUp;
-    PointHandler mouseMove;
+    std::array<Binding, 5> events; // unused places stay empty
 };
 
-// Shrink, then settings.
-constexpr std::array<HoverCanvas, 2> kHoverCanvases{{
-    {"Canvas6", {89, 102, 10, 10}, 16, smal, "縮小", &Window1::Canvas6_MouseEnter, &Window1::Canvas6_MouseExit,
-     &Window1::Canvas6_MouseDown, &Window1::Canvas6_MouseUp, &Window1::Canvas6_MouseMove},
-    {"Canvas7", {75, 102, 10, 10}, 17, tovy::Set, "設定", &Window1::Canvas7_MouseEnter, &Window1::Canvas7_MouseExit,
-     &Window1::Canvas7_MouseDown, &Window1::Canvas7_MouseUp, &Window1::Canvas7_MouseMove},
+using W = Window1;
+
+constexpr CanvasRow kPreviousYearCanvas{
+    "Canvas1", {-1, -1, 22, 15}, 0, BakYea, true, "", {Down<&W::Canvas1_MouseDown>, Up<&W::Canvas1_MouseUp>}};
+
+// Previous month, current month, next month, next year; then shrink and
+// settings.
+constexpr std::array<CanvasRow, 6> kLaterCanvases{{
+    {"Canvas2", {21, -1, 25, 15}, 12, BakMon, true, "", {Down<&W::Canvas2_MouseDown>, Up<&W::Canvas2_MouseUp>}},
+    {"Canvas3", {43, -1, 16, 15}, 13, tovy::Reset, true, "", {Down<&W::Canvas3_MouseDown>, Up<&W::Canvas3_MouseUp>}},
+    {"Canvas4", {59, -1, 22, 15}, 14, NextMon, true, "", {Down<&W::Canvas4_MouseDown>, Up<&W::Canvas4_MouseUp>}},
+    {"Canvas5", {81, -1, 22, 15}, 15, NextYea, true, "", {Up<&W::Canvas5_MouseUp>, Down<&W::Canvas5_MouseDown>}},
+    {"Canvas6", {89, 102, 10, 10}, 16, smal, false, "縮小",
+     {Exit<&W::Canvas6_MouseExit>, Enter<&W::Canvas6_MouseEnter>, Up<&W::Canvas6_MouseUp>,
+      Down<&W::Canvas6_MouseDown>, Move<&W::Canvas6_MouseMove>}},
+    {"Canvas7", {75, 102, 10, 10}, 17, tovy::Set, false, "設定",
+     {Enter<&W::Canvas7_MouseEnter>, Exit<&W::Canvas7_MouseExit>, Up<&W::Canvas7_MouseUp>,
+      Down<&W::Canvas7_MouseDown>, Move<&W::Canvas7_MouseMove>}},
 }};
 
-platform::Canvas &AddCanvas(Window1 &w, const char *name, Face face, const PropertyList &design)
+void MakeCanvas(Window1 &w, const CanvasRow &row)
 {
-    platform::Canvas &canvas = AddControl(w, std::make_unique<platform::Canvas>(w), name);
-    canvas.SetBackdrop(face());
-    canvas._SetProperties(design);
-    return canvas;
-}
-
-void BindPress(Window1 &w, platform::Canvas &canvas, DownHandler down, PointHandler up)
-{
-    canvas.OnMouseDown([&w, down](platform::Canvas &c, int32_t x, int32_t y) { return (w.*down)(c, x, y); });
-    canvas.OnMouseUp([&w, up](platform::Canvas &c, int32_t x, int32_t y) { (w.*up)(c, x, y); });
-}
-
-void MakeNavigationCanvas(Window1 &w, const NavigationCanvas &row)
-{
-    platform::Canvas &canvas =
-        AddCanvas(w, row.name, row.face, CanvasList(row.name, row.frame, row.tabIndex, true, {}));
-    BindPress(w, canvas, row.mouseDown, row.mouseUp);
-}
-
-void MakeHoverCanvas(Window1 &w, const HoverCanvas &row)
-{
-    platform::Canvas &canvas =
-        AddCanvas(w, row.name, row.face, CanvasList(row.name, row.frame, row.tabIndex, false, row.helpTag));
-    canvas.OnMouseEnter([&w, enter = row.mouseEnter](platform::Canvas &c) { (w.*enter)(c); });
-    canvas.OnMouseExit([&w, exit = row.mouseExit](platform::Canvas &c) { (w.*exit)(c); });
-    BindPress(w, canvas, row.mouseDown, row.mouseUp);
-    canvas.OnMouseMove([&w, move = row.mouseMove](platform::Canvas &c, int32_t x, int32_t y) { (w.*move)(c, x, y); });
+    platform::Canvas &canvas = AddControl(w, std::make_unique<platform::Canvas>(w), row.name);
+    canvas.SetBackdrop(row.face());
+    canvas._SetProperties(CanvasList(row.name, row.frame, row.tabIndex, row.visible, row.helpTag));
+    for (const Binding bind : row.events) {
+        if (bind != nullptr)
+            bind(w, canvas);
+    }
 }
 
 platform::Label &AddLabel(Window1 &w, const char *name, float textSize, Frame frame, int32_t tabIndex, LabelLook look)
@@ -236,7 +237,7 @@ void Window1::CreateControls()
 void Window1::_CreateControls0()
 {
     // 1: previous year.
-    MakeNavigationCanvas(*this, kPreviousYearCanvas);
+    MakeCanvas(*this, kPreviousYearCanvas);
 
     // 2: the small-mode day number, inside Canvas1 where the tile stays visible.
     AddLabel(*this, "DayTxt", 9.0f, {3, -1, 17, 15}, 0,
@@ -269,13 +270,10 @@ void Window1::_CreateControls0()
     timer._SetProperties({{"Mode", int32_t{2}}, {"Period", int32_t{1000}}});
     timer.OnAction([this](platform::Timer &t) { Timer1_Action(t); });
 
-    // 15 to 18: previous month, current month, next month, next year.
-    for (const NavigationCanvas &row : kMonthAndYearCanvases)
-        MakeNavigationCanvas(*this, row);
-
-    // 19, 20: the hover buttons, shrink and settings.
-    for (const HoverCanvas &row : kHoverCanvases)
-        MakeHoverCanvas(*this, row);
+    // 15 to 18: previous month, current month, next month, next year; 19,
+    // 20: the hover buttons, shrink and settings.
+    for (const CanvasRow &row : kLaterCanvases)
+        MakeCanvas(*this, row);
 
     // 21 to 30: the settings panel, right of x 102.
     AddSlider(*this, {205, 65, 174, 18}, 18).OnValueChanged([this](platform::Slider &s) { Slider1_ValueChanged(s); });

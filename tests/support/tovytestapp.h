@@ -4,7 +4,7 @@
 // without its event loop:
 //
 //     tovy::testing::TovyTestApp app;          // 10 December 2026, 12:00
-//     app.WriteSettings({"40", "30", ...});    // optional: a "Tovy prefs"
+//     QVERIFY(app.WriteSettings({"40", ...})); // optional: a "Tovy prefs"
 //     tovy::Window1 &w = app.Open();           // Event_Open has run
 //
 // The constructor gives the program a fixed clock, one 1440 by 900 screen
@@ -77,13 +77,19 @@ public:
     // The settings file the program reads and writes.
     QString SettingsPath() const { return QDir(folder_.path()).filePath(QStringLiteral("Tovy prefs")); }
 
-    // Writes the settings file, one line each, each ended by a line feed.
-    void WriteSettings(const QStringList &lines) const
+    // Writes the settings file, one line each, each ended by a line feed;
+    // false when it could not be written, so that a caller can stop:
+    // QVERIFY(app.WriteSettings(...)).
+    bool WriteSettings(const QStringList &lines) const
     {
         QFile file(SettingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const QString &line : lines)
-            file.write(line.toUtf8() + '\n');
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        for (const QString &line : lines) {
+            if (file.write(line.toUtf8() + '\n') < 0)
+                return false;
+        }
+        return file.flush();
     }
 
     // The settings file's lines, or none when it does not exist.

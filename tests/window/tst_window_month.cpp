@@ -9,7 +9,9 @@
 #include "platform/picture.h"
 #include "window/buttonpictures.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QMouseEvent>
 #include <QtTest>
 
 #include <map>
@@ -23,8 +25,8 @@ using tovy::testing::Q;
 using tovy::testing::ShownMonth;
 using tovy::testing::Snapshot;
 using tovy::testing::TovyTestApp;
+using tovy::testing::StrayMarks;
 using tovy::testing::UnderlinedCells;
-using tovy::testing::VerifyCleanGrid;
 
 namespace {
 
@@ -48,20 +50,27 @@ Button ButtonNamed(const QString &name)
     return buttons.at(name);
 }
 
-void ClickAll(Window1 &w, const QStringList &names)
+// False when a button could not be clicked; the caller stops there.
+[[nodiscard]] bool ClickAll(Window1 &w, const QStringList &names)
 {
-    for (const QString &name : names)
-        Click((w.*ButtonNamed(name).canvas)());
+    for (const QString &name : names) {
+        if (!Click((w.*ButtonNamed(name).canvas)()))
+            return false;
+    }
+    return true;
 }
 
-void VerifyUpFaces(const Window1 &w)
+// The navigation buttons that do not show their up face, "" for none.
+QString ButtonsNotUp(const Window1 &w)
 {
-    QVERIFY(tovy::BakYea() != nullptr);
-    QVERIFY(w.Canvas1()->Backdrop() == tovy::BakYea());
-    QVERIFY(w.Canvas2()->Backdrop() == tovy::BakMon());
-    QVERIFY(w.Canvas3()->Backdrop() == tovy::Reset());
-    QVERIFY(w.Canvas4()->Backdrop() == tovy::NextMon());
-    QVERIFY(w.Canvas5()->Backdrop() == tovy::NextYea());
+    QStringList names;
+    for (const QString name : {"Canvas1", "Canvas2", "Canvas3", "Canvas4", "Canvas5"}) {
+        const Button button = ButtonNamed(name);
+        const std::shared_ptr<platform::Picture> &face = (w.*button.canvas)()->Backdrop();
+        if (face == nullptr || face != button.up())
+            names << name;
+    }
+    return names.join(u' ');
 }
 
 // "15=建国記念日;16=振替休日": the named (and so red) cells of a month.
@@ -151,23 +160,23 @@ void MonthTest::navigation()
     const QString title = Q(w.Title());
     const QString dayTxt = Q(w.DayTxt()->Text());
 
-    ClickAll(w, before);
+    QVERIFY(ClickAll(w, before));
     const Button pressed = ButtonNamed(button);
     platform::Canvas *canvas = (w.*pressed.canvas)();
-    tovy::testing::Press(canvas);
+    QVERIFY(tovy::testing::Press(canvas));
     QVERIFY(canvas->Backdrop() == pressed.pressed());
-    tovy::testing::Release(canvas);
+    QVERIFY(tovy::testing::Release(canvas));
 
     QCOMPARE(ShownMonth(w), shown);
     QCOMPARE(Q(w.NenTxt()->Text()), era);
     QCOMPARE(CellTexts(w), ExpectedTexts(first, count));
     QCOMPARE(UnderlinedCells(w), underlined ? QList<int>{underlined} : QList<int>{});
-    VerifyCleanGrid(w, underlined);
+    QCOMPARE(StrayMarks(w, underlined), QString());
     QCOMPARE(tovy::testing::Rgb(w.TukTxt()->TextColor()), std::make_tuple(0, 128, 0));
     // Landing on today's month, whichever way, shows it as at opening.
     if (underlined)
         QCOMPARE(Snapshot(w), opened);
-    VerifyUpFaces(w);
+    QCOMPARE(ButtonsNotUp(w), QString());
 
     // Navigation changes only what is shown.
     QCOMPARE(Q(w.Title()), title);
@@ -180,10 +189,10 @@ void MonthTest::releaseAnywhereSteps()
 {
     TovyTestApp app;
     Window1 &w = app.Open();
-    tovy::testing::Press(w.Canvas4());
-    tovy::testing::Release(w.Canvas4(), QPoint(150, 60)); // far outside the button
+    QVERIFY(tovy::testing::Press(w.Canvas4()));
+    QVERIFY(tovy::testing::Release(w.Canvas4(), QPoint(150, 60))); // far outside the button
     QCOMPARE(ShownMonth(w), QStringLiteral("2027/1"));
-    VerifyUpFaces(w);
+    QCOMPARE(ButtonsNotUp(w), QString());
 }
 
 void MonthTest::navigationLeavesTheIconAlone()
@@ -192,7 +201,7 @@ void MonthTest::navigationLeavesTheIconAlone()
     Window1 &w = app.Open();
     w.CheckBox1()->SetValue(true);
     const int64_t before = tovy::Dock_Draw_Count();
-    ClickAll(w, {"Canvas1", "Canvas2", "Canvas3", "Canvas4", "Canvas5"});
+    QVERIFY(ClickAll(w, {"Canvas1", "Canvas2", "Canvas3", "Canvas4", "Canvas5"}));
     QCOMPARE(tovy::Dock_Draw_Count(), before);
 }
 
@@ -200,7 +209,7 @@ void MonthTest::overlapGoesToTheLaterButton()
 {
     TovyTestApp app;
     Window1 &w = app.Open();
-    Click(w.Canvas4());
+    QVERIFY(Click(w.Canvas4()));
     // x 43 to 45 belong to both Canvas2 and Canvas3; Canvas3 is made later.
     QWidget *window = platform::testing::WidgetOf(w);
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, QPoint(44, 5));
@@ -242,7 +251,7 @@ void MonthTest::holidays()
 
     TovyTestApp app(today.year(), today.month(), today.day());
     Window1 &w = app.Open();
-    ClickAll(w, presses);
+    QVERIFY(ClickAll(w, presses));
 
     QCOMPARE(ShownMonth(w), shown);
     const std::map<int, QString> expected = Holidays(named);
@@ -254,7 +263,7 @@ void MonthTest::holidays()
     QCOMPARE(actual, expected);
     for (const auto &[cell, name] : expected)
         QVERIFY2(w.D[cell]->TextColor() == platform::RGB(255, 0, 0), qPrintable(name));
-    VerifyCleanGrid(w, underlined);
+    QCOMPARE(StrayMarks(w, underlined), QString());
 }
 
 void MonthTest::yearUpTo1582StartsInCell8()
@@ -264,32 +273,48 @@ void MonthTest::yearUpTo1582StartsInCell8()
     // The shown month lives in the labels; one step back from 1583.
     w.YearTxt()->SetText("1583");
     w.TukTxt()->SetText("3");
-    Click(w.Canvas1());
+    QVERIFY(Click(w.Canvas1()));
 
     QCOMPARE(ShownMonth(w), QStringLiteral("1582/3"));
     QCOMPARE(Q(w.NenTxt()->Text()), QStringLiteral("年"));
     QCOMPARE(CellTexts(w), ExpectedTexts(8, 31));
-    VerifyCleanGrid(w, 0);
+    QCOMPARE(StrayMarks(w, 0), QString());
     for (int k = 1; k <= 42; ++k)
         QVERIFY(w.D[k]->HelpTag().empty());
 }
 
+// Small mode entered as the user enters it: the pointer over the window
+// shows the hover buttons, a click on the shrink button makes the tile.
+// Canvas1 stays enabled then, so only its own refusal keeps a press on the
+// tile from stepping back a year: the press goes on to the window, which
+// leaves small mode.
 void MonthTest::canvas1RefusesWhileSmall()
 {
     TovyTestApp app;
     Window1 &w = app.Open();
-    w.Win_Small = true;
-    w.Canvas1()->SetBackdrop(tovy::Blank());
-    QVERIFY(!w.Canvas1_MouseDown(*w.Canvas1(), 5, 5));
+    QWidget *area = platform::testing::WidgetOf(w);
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 60), area->mapToGlobal(QPointF(40, 60)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QVERIFY(w.Canvas6()->Visible());
+    QVERIFY(Click(w.Canvas6()));
+    QVERIFY(w.Win_Small);
+    QCOMPARE(QSize(w.Width(), w.Height()), QSize(19, 14));
+    QVERIFY(w.Canvas1()->Enabled());
     QVERIFY(w.Canvas1()->Backdrop() == tovy::Blank());
 
-    // A real press goes on to the window, which leaves small mode; the
-    // shown month stays.
     const QString shown = Snapshot(w);
-    tovy::testing::Press(w.Canvas1());
+    QVERIFY(tovy::testing::Press(w.Canvas1()));
     QVERIFY(w.Canvas1()->Backdrop() != tovy::BakYea2());
-    tovy::testing::Release(w.Canvas1());
+    QVERIFY(tovy::testing::Release(w.Canvas1()));
+
     QCOMPARE(Snapshot(w), shown);
+    QCOMPARE(ShownMonth(w), QStringLiteral("2026/12"));
+    QVERIFY(!w.Win_Small);
+    QCOMPARE(QSize(w.Width(), w.Height()), QSize(102, 114));
+    QVERIFY(tovy::BakYea() != nullptr);
+    QVERIFY(w.Canvas1()->Backdrop() == tovy::BakYea());
+    QVERIFY(!w.DayTxt()->Visible());
 }
 
 void MonthTest::dispDayInSmallModeKeepsTheBlankFace()
@@ -312,7 +337,7 @@ void MonthTest::resetDayClearsMarksButKeepsTexts()
     w.D[20]->SetBold(true);
     w.Reset_Day();
     QCOMPARE(CellTexts(w), texts);
-    VerifyCleanGrid(w, 0);
+    QCOMPARE(StrayMarks(w, 0), QString());
     for (int k = 1; k <= 42; ++k)
         QVERIFY(w.D[k]->HelpTag().empty());
     // Column colours hold for empty cells too.

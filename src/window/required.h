@@ -6,8 +6,9 @@
 
 namespace tovy {
 
-// A control that the calendar window must have: a missing one is the
-// framework's nil-object error, not a crash.
+// A control that a window's code relies on, the calendar window's or the
+// settings window's: a missing one is the framework's nil-object error, not
+// a crash.
 template <class T>
 T &Required(T *control, const char *name)
 {
