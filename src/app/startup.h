@@ -6,12 +6,12 @@ namespace tovy {
 
 class App;
 
-// Main, NewAppInstance, ApplicationAddMenuHandlers and LateStartup are the
-// start-up steps _Main, _NewAppInstance, _ApplicationAddMenuHandlers and
-// _LateStartup without their leading underscore: C++ reserves names that
-// begin with an underscore and a capital letter. _EarlyStartup is the part
-// of Main that runs the next two, _InitFileTypes declares nothing and has no
-// function, and _MakeDefaultView is LateStartup's one line.
+// The start-up steps carry their design names without the leading
+// underscore (_Main is Main, _LateStartup is LateStartup): they are plain
+// functions of the program, not members generated for a framework.
+// _EarlyStartup is the part of Main that runs the next two, _InitFileTypes
+// declares nothing and has no function, and _MakeDefaultView is
+// LateStartup's one line.
 
 // The program from the run-time's start to its exit status.
 int Main(int argc, char **argv);
