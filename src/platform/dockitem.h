@@ -21,7 +21,9 @@ public:
     const Picture &Canvas() const;  // what Graphics() draws into
 
 private:
-    std::unique_ptr<Picture> picture_;
+    Picture &Tile() const; // made at the first use
+
+    mutable std::unique_ptr<Picture> picture_;
 };
 
 } // namespace platform

@@ -23,8 +23,10 @@ public:
     FolderItem Parent() const;
     FolderItem Child(std::string_view name) const;
 
-    // None when the file is missing or cannot be read.
-    std::unique_ptr<TextInputStream> OpenAsTextFile() const;
+    // None (with the reason in *error) when the file is missing, cannot be
+    // read, or is not a regular file once links are followed: a folder, a
+    // device or a named pipe is never opened, and opening never waits.
+    std::unique_ptr<TextInputStream> OpenAsTextFile(std::string *error = nullptr) const;
     // A new file that replaces this one only when it is closed whole; none
     // (with the reason in *error) when it cannot be created.
     std::unique_ptr<TextOutputStream> CreateTextFile(std::string *error = nullptr) const;
@@ -44,9 +46,17 @@ private:
     std::string path_;
 };
 
+// Why no file could be had: the full path that was tried and the reason.
+struct FileProblem {
+    std::string path;
+    std::string reason;
+};
+
 // A bare name in the user's configuration folder ($XDG_CONFIG_HOME, else
-// ~/.config; the Preferences folder on macOS). None when no folder is known.
-std::optional<FolderItem> GetFolderItem(std::string_view bareName);
+// ~/.config; the Preferences folder on macOS), the folder made when missing.
+// None when no folder is known or it cannot be made; then *problem holds the
+// file's full path and why.
+std::optional<FolderItem> GetFolderItem(std::string_view bareName, FileProblem *problem = nullptr);
 
 // The running program's executable file.
 FolderItem ExecutableFile();

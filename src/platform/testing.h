@@ -31,6 +31,10 @@ void ResetScreens();
 void SetConfigFolder(std::string path); // where GetFolderItem resolves
 void ResetConfigFolder();
 
+// Where the program's own icon is read from (empty: tovy.png in the
+// resources folder); the next ResetIcon reads it afresh.
+void SetProgramIconFile(std::string path);
+
 // Answers the next colour pickers: a colour confirms, nullopt cancels.
 void SetColorChoice(std::function<std::optional<Color>(Color initial, std::string_view prompt)> answer);
 

@@ -2,7 +2,26 @@
 
 #include "textoutputstreamimpl.h"
 
+#include <cerrno>
+#include <system_error>
+
 namespace platform {
+
+namespace {
+
+// Qt forgets the system's reason when a write stops part of the way (as on
+// a full disk): what the failed call left in errno says it.
+std::string WhyNotWritten(const QSaveFile &file, int systemError)
+{
+    const QString qtReason = file.errorString();
+    if (!qtReason.isEmpty() && qtReason != QLatin1String("Unknown error"))
+        return qtReason.toStdString();
+    if (systemError != 0)
+        return std::generic_category().message(systemError);
+    return "the file could not be written whole";
+}
+
+} // namespace
 
 TextOutputStream::TextOutputStream(std::unique_ptr<TextOutputStreamImpl> impl) : impl_(std::move(impl)) {}
 
@@ -15,8 +34,11 @@ void TextOutputStream::WriteLine(std::string_view line)
         return;
     QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
     bytes.append('\n');
-    if (impl_->file.write(bytes) != bytes.size())
+    errno = 0;
+    if (!impl_->writeFailed && impl_->file.write(bytes) != bytes.size()) {
         impl_->writeFailed = true;
+        impl_->writeErrno = errno;
+    }
 }
 
 bool TextOutputStream::Close()
@@ -28,12 +50,11 @@ bool TextOutputStream::Close()
     impl_->closed = true;
     // A write the disk refused may show only when the buffer goes out, and
     // QSaveFile would still commit what it got: the old file must stay.
+    errno = 0;
     if (impl_->writeFailed || !impl_->file.flush()) {
-        impl_->error = impl_->file.errorString().toStdString();
+        impl_->error = WhyNotWritten(impl_->file, impl_->writeFailed ? impl_->writeErrno : errno);
         impl_->file.cancelWriting();
         impl_->file.commit(); // removes what was written beside
-        if (impl_->error.empty() || impl_->error == "Unknown error")
-            impl_->error = "the file could not be written whole";
         return false;
     }
     if (impl_->file.commit())

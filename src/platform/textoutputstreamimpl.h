@@ -15,6 +15,7 @@ public:
     QSaveFile file;
     bool closed = false;
     bool writeFailed = false;
+    int writeErrno = 0; // what the failed write left in errno
     std::string error;
 };
 

@@ -7,23 +7,24 @@
 
 namespace platform::detail {
 
+QString ChooseJapaneseGothic(const QStringList &installed, const QStringList &japanese, const QString &fallback)
+{
+    for (const QString &preferred : {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")})
+        if (installed.contains(preferred, Qt::CaseInsensitive))
+            return preferred;
+    for (const QString &name : japanese)
+        if (name.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive)
+            || name.contains(QStringLiteral("Sans"), Qt::CaseInsensitive))
+            return name;
+    if (!japanese.isEmpty())
+        return japanese.first();
+    return fallback;
+}
+
 QString JapaneseGothicFamily()
 {
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString &preferred : {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")})
-            if (installed.contains(preferred, Qt::CaseInsensitive))
-                return preferred;
-        // Whatever fontconfig offers for Japanese, a gothic (sans) face first.
-        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-        for (const QString &name : japanese)
-            if (name.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive)
-                || name.contains(QStringLiteral("Sans"), Qt::CaseInsensitive))
-                return name;
-        if (!japanese.isEmpty())
-            return japanese.first();
-        return QApplication::font().family();
-    }();
+    static const QString family = ChooseJapaneseGothic(
+        QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese), QApplication::font().family());
     return family;
 }
 

@@ -82,6 +82,11 @@ bool TooLargeToBeOurs(const platform::FolderItem &item)
     return !error && size > kMaxFileBytes;
 }
 
+void ReportIgnored(const std::string &path, const std::string &reason)
+{
+    std::cerr << "tovy: settings file \"" << path << "\" ignored: " << reason << '\n';
+}
+
 void ReportSaveFailure(const std::string &path, const std::string &reason)
 {
     std::cerr << "tovy: settings not saved to \"" << path << "\": " << reason << '\n';
@@ -91,16 +96,21 @@ void ReportSaveFailure(const std::string &path, const std::string &reason)
 
 void Window1::Read_Settings(int32_t &red, int32_t &green, int32_t &blue)
 {
+    // No settings folder or no file yet: the defaults, silently; a save says
+    // what is wrong with the folder.
     const std::optional<platform::FolderItem> item = platform::GetFolderItem(kFileName);
-    if (!item)
+    if (!item || !item->Exists())
         return;
     if (TooLargeToBeOurs(*item)) {
-        std::cerr << "tovy: settings file \"" << item->Path() << "\" ignored: too large\n";
+        ReportIgnored(item->Path(), "too large");
         return;
     }
-    const std::unique_ptr<platform::TextInputStream> in = item->OpenAsTextFile();
-    if (!in)
+    std::string error;
+    const std::unique_ptr<platform::TextInputStream> in = item->OpenAsTextFile(&error);
+    if (!in) {
+        ReportIgnored(item->Path(), error.empty() ? "cannot be read" : error);
         return;
+    }
 
     int32_t lineNumber = 0;
     auto next = [&] {
@@ -130,9 +140,10 @@ void Window1::Save_State()
 {
     Large_Win();
 
-    const std::optional<platform::FolderItem> item = platform::GetFolderItem(kFileName);
+    platform::FileProblem problem;
+    const std::optional<platform::FolderItem> item = platform::GetFolderItem(kFileName, &problem);
     if (!item) {
-        ReportSaveFailure(std::string(kFileName), "no settings folder");
+        ReportSaveFailure(problem.path, problem.reason);
         return;
     }
     std::string error;
@@ -153,7 +164,8 @@ void Window1::Save_State()
     out->WriteLine(FlagText(dock != nullptr && dock->Value()));
     out->WriteLine(platform::Str(Module1::MyDock));
     if (!out->Close()) {
-        ReportSaveFailure(item->Path(), out->ErrorString());
+        const std::string why = out->ErrorString();
+        ReportSaveFailure(item->Path(), why.empty() ? "the file could not be written" : why);
         return;
     }
 

@@ -19,9 +19,11 @@
 #include "window/window1.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -167,6 +169,8 @@ private slots:
     void iconIsThePictureUntilReset();
     void iconRedrawnOnlyBySomeActions_data();
     void iconRedrawnOnlyBySomeActions();
+    void unreadableOwnIconIsNoneAndLoggedOnce_data();
+    void unreadableOwnIconIsNoneAndLoggedOnce();
 };
 
 void TestDockDrawing::dayModesDrawTodayInItsPlaceSizeAndColour_data()
@@ -542,6 +546,83 @@ void TestDockDrawing::iconRedrawnOnlyBySomeActions()
         break;
     }
     QCOMPARE(tovy::Dock_Draw_Count() - before, drawings);
+}
+
+namespace {
+
+// The warnings logged while it lives; everything still reaches the test's log.
+class LoggedWarnings {
+public:
+    LoggedWarnings() { previous_ = qInstallMessageHandler(&Keep); }
+    ~LoggedWarnings()
+    {
+        qInstallMessageHandler(previous_);
+        Lines().clear();
+    }
+    LoggedWarnings(const LoggedWarnings &) = delete;
+    LoggedWarnings &operator=(const LoggedWarnings &) = delete;
+
+    static QStringList &Lines()
+    {
+        static QStringList lines;
+        return lines;
+    }
+
+private:
+    static void Keep(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtWarningMsg)
+            Lines() << message;
+        previous_(type, context, message);
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+// Puts the program's own icon back where it is read from.
+struct OwnIconFileSet {
+    explicit OwnIconFileSet(const QString &path) { platform::testing::SetProgramIconFile(path.toStdString()); }
+    ~OwnIconFileSet() { platform::testing::SetProgramIconFile(""); }
+    OwnIconFileSet(const OwnIconFileSet &) = delete;
+    OwnIconFileSet &operator=(const OwnIconFileSet &) = delete;
+};
+
+} // namespace
+
+void TestDockDrawing::unreadableOwnIconIsNoneAndLoggedOnce_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: no file
+    QTest::newRow("icon missing") << QByteArray();
+    QTest::newRow("icon no picture") << QByteArray("not a picture\n");
+}
+
+void TestDockDrawing::unreadableOwnIconIsNoneAndLoggedOnce()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tovy.png"));
+    if (!content.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const OwnIconFileSet iconFile(path);
+
+    TovyTestApp app(2026, 3, 14);
+    Window1 &w = app.Open();
+    tovy::Module1::MyDock = 1;
+    w.Draw_Dock(); // the drawn picture is the icon until the reset
+    QVERIFY(!QGuiApplication::windowIcon().isNull());
+
+    const LoggedWarnings warnings;
+    platform::DockItem &dock = tovy::App::Instance().DockItem();
+    dock.ResetIcon();
+    QVERIFY(QGuiApplication::windowIcon().isNull());
+    dock.ResetIcon(); // read once: the failure is remembered, not logged again
+    QVERIFY(QGuiApplication::windowIcon().isNull());
+    QCOMPARE(LoggedWarnings::Lines().size(), 1);
+    QVERIFY2(LoggedWarnings::Lines().first().contains(QStringLiteral("tovy.png")),
+             qPrintable(LoggedWarnings::Lines().first()));
 }
 
 QTEST_MAIN(TestDockDrawing)

@@ -4,16 +4,19 @@
 #include "platform/testing.h"
 #include "platform/textinputstream.h"
 #include "platform/textoutputstream.h"
+#include "support/pipewatchdog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <csignal>
 #include <memory>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -50,15 +53,18 @@ private slots:
 
     void folderItemResolvesInTheConfigFolder();
     void configFolderIsMadeWhenMissing();
+    void noFolderItemWhenTheFolderCannotBeMade_data();
     void noFolderItemWhenTheFolderCannotBeMade();
     void configFolderFollowsXdgConfigHome();
     void readLine_data();
     void readLine();
-    void missingOrFolderGivesNoInputStream();
+    void inputStreamOnlyForARegularFile_data();
+    void inputStreamOnlyForARegularFile();
     void createReplacesTheOldFileOnClose();
     void streamDestroyedWithoutCloseKeepsTheOldFile();
     void failedCommitKeepsTheOldFileWhole();
     void writeCutShortKeepsTheOldFileWhole();
+    void unwritableFolderGivesNoStream_data();
     void unwritableFolderGivesNoStream();
     void folderInTheWayGivesNoStream();
     void creatorAndTypeCodes();
@@ -86,13 +92,42 @@ void FilesTest::configFolderIsMadeWhenMissing()
     QVERIFY(QFileInfo(folder).isDir());
 }
 
+void FilesTest::noFolderItemWhenTheFolderCannotBeMade_data()
+{
+    QTest::addColumn<QString>("folder");  // the configuration folder, under the test's own
+    QTest::addColumn<QString>("blocker"); // what is in the way, named in the reason
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the folder is a file") << "blocker" << "blocker" << "is a file, not a folder";
+    QTest::newRow("the folder lies below a file") << "blocker/config/deeper" << "blocker" << "is a file, not a folder";
+    QTest::newRow("the folder is a link to nothing") << "link" << "link" << "is a link to nothing";
+    QTest::newRow("the folder lies below a read-only folder") << "read-only/config" << "" << "Permission denied";
+}
+
 void FilesTest::noFolderItemWhenTheFolderCannotBeMade()
 {
+    QFETCH(QString, folder);
+    QFETCH(QString, blocker);
+    QFETCH(QString, reason);
     WriteRaw(dir->filePath("blocker"), "a file where the folder should be");
-    testing::SetConfigFolder(S(dir->filePath("blocker/config")));
-    QVERIFY(!GetFolderItem("Tovy prefs"));
-    testing::SetConfigFolder(S(dir->filePath("blocker")));
-    QVERIFY(!GetFolderItem("Tovy prefs"));
+    QVERIFY(QFile::link(dir->filePath("nowhere"), dir->filePath("link")));
+    if (folder.startsWith("read-only")) {
+        if (geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        QVERIFY(QDir(dir->path()).mkdir("read-only"));
+        QFile::setPermissions(dir->filePath("read-only"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    testing::SetConfigFolder(S(dir->filePath(folder)));
+    FileProblem problem;
+    const auto item = GetFolderItem("Tovy prefs", &problem);
+    QFile::setPermissions(dir->filePath("read-only"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(!item);
+    // The full path that was tried, and why, naming what is in the way.
+    QCOMPARE(QString::fromStdString(problem.path), dir->filePath(folder + "/Tovy prefs"));
+    const QString why = QString::fromStdString(problem.reason);
+    QVERIFY2(why.endsWith(reason), qPrintable(why));
+    if (!blocker.isEmpty())
+        QVERIFY2(why.startsWith('"' + dir->filePath(blocker) + '"'), qPrintable(why));
+    QCOMPARE(ReadRaw(dir->filePath("blocker")), QByteArray("a file where the folder should be"));
 }
 
 void FilesTest::configFolderFollowsXdgConfigHome()
@@ -136,10 +171,51 @@ void FilesTest::readLine()
     QCOMPARE(stream->ReadLine(), std::string());
 }
 
-void FilesTest::missingOrFolderGivesNoInputStream()
+void FilesTest::inputStreamOnlyForARegularFile_data()
 {
-    QVERIFY(!FolderItem(S(dir->filePath("missing"))).OpenAsTextFile());
-    QVERIFY(!FolderItem(S(dir->path())).OpenAsTextFile());
+    // Links are followed: what counts is what the name leads to.
+    QTest::addColumn<QString>("target"); // under the test's folder, or an absolute path
+    QTest::addColumn<bool>("link");      // opened through a link to it
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("a regular file") << "file" << false << true;
+    QTest::newRow("a link to a regular file") << "file" << true << true;
+    QTest::newRow("a missing file") << "missing" << false << false;
+    QTest::newRow("a link to nothing") << "missing" << true << false;
+    QTest::newRow("a folder") << "folder" << false << false;
+    QTest::newRow("a link to a folder") << "folder" << true << false;
+    QTest::newRow("a named pipe") << "pipe" << false << false;
+    QTest::newRow("a link to a named pipe") << "pipe" << true << false;
+    QTest::newRow("a character device") << "/dev/null" << false << false;
+    QTest::newRow("a link to an endless device") << "/dev/zero" << true << false;
+}
+
+void FilesTest::inputStreamOnlyForARegularFile()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, link);
+    QFETCH(bool, readable);
+    WriteRaw(dir->filePath("file"), "x\n");
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    const QString pipe = dir->filePath("pipe");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString targetPath = target.startsWith('/') ? target : dir->filePath(target);
+    QString path = targetPath;
+    if (link) {
+        path = dir->filePath("Tovy prefs");
+        QVERIFY(QFile::link(targetPath, path));
+    }
+
+    std::string error;
+    PipeWatchdog watchdog(pipe, std::chrono::seconds(30));
+    auto stream = FolderItem(S(path)).OpenAsTextFile(&error);
+    QVERIFY2(!watchdog.Stop(), "opening waited on a named pipe");
+    if (readable) {
+        QVERIFY(stream);
+        QCOMPARE(stream->ReadLine(), std::string("x"));
+    } else {
+        QVERIFY(!stream);
+        QVERIFY(!error.empty());
+    }
 }
 
 void FilesTest::createReplacesTheOldFileOnClose()
@@ -205,25 +281,43 @@ void FilesTest::writeCutShortKeepsTheOldFileWhole()
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     QVERIFY(!closed);
-    QVERIFY(!out->ErrorString().empty());
+    QCOMPARE(out->ErrorString(), std::string("File too large")); // the system's reason, though Qt drops it
     QCOMPARE(ReadRaw(path), previous);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"Tovy prefs"});
 }
 
+void FilesTest::unwritableFolderGivesNoStream_data()
+{
+    QTest::addColumn<QString>("folder"); // empty: a folder of the test without write permission
+    QTest::newRow("a folder without write permission") << QString();
+    // No one, the superuser neither, makes a file in these.
+    QTest::newRow("the process's own folder in /proc") << "/proc/self";
+    QTest::newRow("/proc") << "/proc";
+}
+
 void FilesTest::unwritableFolderGivesNoStream()
 {
-    if (geteuid() == 0)
-        QSKIP("permissions do not bind the superuser");
-    QVERIFY(QDir(dir->path()).mkdir("ro"));
-    const QString path = dir->filePath("ro/Tovy prefs");
-    WriteRaw(path, "old\n");
-    QFile::setPermissions(dir->filePath("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFETCH(QString, folder);
+    const bool readOnly = folder.isEmpty();
+    if (readOnly) {
+        if (geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        QVERIFY(QDir(dir->path()).mkdir("ro"));
+        folder = dir->filePath("ro");
+        WriteRaw(folder + "/Tovy prefs", "old\n");
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const QString path = folder + "/Tovy prefs";
     std::string error;
     auto out = FolderItem(S(path)).CreateTextFile(&error);
-    QFile::setPermissions(dir->filePath("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (readOnly)
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!out);
     QVERIFY(!error.empty());
-    QCOMPARE(ReadRaw(path), QByteArray("old\n"));
+    if (readOnly)
+        QCOMPARE(ReadRaw(path), QByteArray("old\n"));
+    else
+        QVERIFY(!QFileInfo::exists(path));
 }
 
 void FilesTest::folderInTheWayGivesNoStream()

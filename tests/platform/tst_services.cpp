@@ -1,9 +1,11 @@
-// The clock, the screens and the colour picker as the layer gives them.
+// The clock, the screens, the colour picker and the Japanese font as the
+// layer gives them.
 
 #include "platform/date.h"
 #include "platform/screen.h"
 #include "platform/selectcolor.h"
 #include "platform/testing.h"
+#include "platform/uifont.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,6 +30,8 @@ private slots:
     void screensFromQtPrimaryFirst();
     void screensSetByATest();
     void selectColorConfirmedOrCancelled();
+    void japaneseGothicChoice_data();
+    void japaneseGothicChoice();
 };
 
 void ServicesTest::dateFromTheSetClock_data()
@@ -104,6 +108,42 @@ void ServicesTest::selectColorConfirmedOrCancelled()
     QCOMPARE(prompt, QStringLiteral("背景色を選択"));
     QVERIFY(!SelectColor(color, "x")); // cancelled: left as it was
     QCOMPARE(color, RGB(0, 0, 128));
+}
+
+void ServicesTest::japaneseGothicChoice_data()
+{
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("japanese"); // what fontconfig offers for Japanese
+    QTest::addColumn<QString>("chosen");
+    const QString fallback = QStringLiteral("DejaVu Sans");
+
+    QTest::newRow("IPAGothic first") << QStringList{"DejaVu Sans", "Noto Sans CJK JP", "IPAGothic"}
+                                     << QStringList{"Noto Sans CJK JP", "IPAGothic"} << "IPAGothic";
+    QTest::newRow("IPAGothic in any letter case") << QStringList{"ipagothic"} << QStringList{"ipagothic"}
+                                                  << "IPAGothic";
+    QTest::newRow("the proportional IPA face is not IPAGothic")
+        << QStringList{"IPAPGothic", "Noto Sans CJK JP"} << QStringList{"IPAPGothic", "Noto Sans CJK JP"}
+        << "Noto Sans CJK JP";
+    QTest::newRow("then Noto Sans CJK JP, even when fontconfig does not list it for Japanese")
+        << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << QStringList{} << "Noto Sans CJK JP";
+    QTest::newRow("then a gothic face offered for Japanese before a mincho")
+        << QStringList{"IPAMincho", "TakaoGothic"} << QStringList{"IPAMincho", "TakaoGothic"} << "TakaoGothic";
+    QTest::newRow("a sans face counts as gothic")
+        << QStringList{"Noto Serif CJK JP", "Source Han Sans JP"}
+        << QStringList{"Noto Serif CJK JP", "Source Han Sans JP"} << "Source Han Sans JP";
+    QTest::newRow("then whatever is offered for Japanese")
+        << QStringList{"IPAMincho"} << QStringList{"IPAMincho", "Sawarabi Mincho"} << "IPAMincho";
+    QTest::newRow("nothing for Japanese: the application's font") << QStringList{"DejaVu Sans"} << QStringList{}
+                                                                  << fallback;
+    QTest::newRow("no fonts at all") << QStringList{} << QStringList{} << fallback;
+}
+
+void ServicesTest::japaneseGothicChoice()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, japanese);
+    QFETCH(QString, chosen);
+    QCOMPARE(detail::ChooseJapaneseGothic(installed, japanese, QStringLiteral("DejaVu Sans")), chosen);
 }
 
 QTEST_MAIN(ServicesTest)

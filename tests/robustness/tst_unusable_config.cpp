@@ -2,8 +2,11 @@
 // window opens on the defaults, a save that cannot be made says so in one
 // line on standard error and changes nothing, and quitting or closing still
 // ends the program. The tests run as root in CI, where permissions do not
-// stop writes, so the folder is made unusable by what its path names.
+// stop writes, so the folder is made unusable by what its path names, or is
+// a folder of /proc that no one can write in. A named pipe in place of the
+// settings file does not hold the opening.
 
+#include "support/pipewatchdog.h"
 #include "support/tovytestapp.h"
 
 #include "platform/checkbox.h"
@@ -20,8 +23,10 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -79,6 +84,9 @@ private:
 
 const QByteArray kInTheWay = "not a folder\n";
 
+// A folder that exists and that no one, root neither, can make a file in.
+const QString kUnwritableByRoot = QStringLiteral("/proc/self");
+
 // The configuration folder path that a row names, under `root`; what lies
 // in the way is made here.
 QString MakeFolderPath(const QString &root, const QString &kind)
@@ -86,6 +94,8 @@ QString MakeFolderPath(const QString &root, const QString &kind)
     const QString file = root + QStringLiteral("/config");
     if (kind == QLatin1String("missing"))
         return root + QStringLiteral("/not/yet/there");
+    if (kind == QLatin1String("unwritable by root"))
+        return kUnwritableByRoot;
     if (kind == QLatin1String("dangling link")) {
         QFile::link(root + QStringLiteral("/nowhere"), file);
         return file;
@@ -102,6 +112,7 @@ void AddUnusableRows()
     QTest::newRow("folder path is a regular file") << QStringLiteral("regular file");
     QTest::newRow("folder path runs through a regular file") << QStringLiteral("below a regular file");
     QTest::newRow("folder path is a dangling link") << QStringLiteral("dangling link");
+    QTest::newRow("folder root cannot write in") << QStringLiteral("unwritable by root");
 }
 
 QStringList Lines(const QString &text)
@@ -110,6 +121,32 @@ QStringList Lines(const QString &text)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+// The line names the settings file's full path and, after it, a reason.
+bool NamesFileAndReason(const QString &line, const QString &folder)
+{
+    const QString named = u'"' + folder + QStringLiteral("/Tovy prefs\": ");
+    const qsizetype at = line.indexOf(named);
+    return at >= 0 && !line.mid(at + named.size()).trimmed().isEmpty();
+}
+
+// What the window opens with when no settings could be read.
+void VerifyDefaults(const Window1 &w)
+{
+    QCOMPARE(w.Width(), 102);
+    QCOMPARE(w.Height(), 114);
+    QVERIFY(!w.Win_Small);
+    QVERIFY(w.BackColor() == platform::RGB(255, 255, 255));
+    QCOMPARE(tovy::Module1::Trans, 100);
+    QCOMPARE(w.Slider1()->Value(), 100);
+    QCOMPARE(QString::fromStdString(w.TransText()->Text()), QStringLiteral("100"));
+    QCOMPARE(platform::testing::OpacityOf(w), 1.0);
+    QVERIFY(!w.CheckBox1()->Value());
+    QVERIFY(w.RadioButton1(0)->Value());
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!w.RadioButton1(i)->Enabled());
+    QCOMPARE(tovy::Module1::MyDock, 0);
 }
 
 } // namespace
@@ -126,6 +163,7 @@ private slots:
     void quittingStillEnds_data();
     void quittingStillEnds();
     void missingFolderIsMadeOnSave();
+    void namedPipeAsSettingsFileOpensWithDefaults();
 
 private:
     std::unique_ptr<QTemporaryDir> root_;
@@ -150,20 +188,7 @@ void UnusableConfigTest::opensWithDefaults()
     TovyTestApp app;
     platform::testing::SetConfigFolder(MakeFolderPath(root_->path(), kind).toStdString());
     Window1 &w = app.Open();
-
-    QCOMPARE(w.Width(), 102);
-    QCOMPARE(w.Height(), 114);
-    QVERIFY(!w.Win_Small);
-    QVERIFY(w.BackColor() == platform::RGB(255, 255, 255));
-    QCOMPARE(tovy::Module1::Trans, 100);
-    QCOMPARE(w.Slider1()->Value(), 100);
-    QCOMPARE(QString::fromStdString(w.TransText()->Text()), QStringLiteral("100"));
-    QCOMPARE(platform::testing::OpacityOf(w), 1.0);
-    QVERIFY(!w.CheckBox1()->Value());
-    QVERIFY(w.RadioButton1(0)->Value());
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(!w.RadioButton1(i)->Enabled());
-    QCOMPARE(tovy::Module1::MyDock, 0);
+    VerifyDefaults(w);
 }
 
 void UnusableConfigTest::saveSaysSoInOneLine_data()
@@ -183,9 +208,14 @@ void UnusableConfigTest::saveSaysSoInOneLine()
     w.Save_State();
     const QStringList lines = Lines(captured.Text());
     QCOMPARE(lines.size(), 1);
-    QVERIFY(!lines.first().trimmed().isEmpty());
+    QVERIFY2(NamesFileAndReason(lines.first(), folder), qPrintable(lines.first()));
 
     // Nothing was written anywhere near: what is in the way is as it was.
+    if (kind == QLatin1String("unwritable by root")) {
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Tovy prefs")));
+        QVERIFY(QDir(root_->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden));
+        return;
+    }
     if (kind != QLatin1String("dangling link")) {
         QFile inTheWay(root_->filePath(QStringLiteral("config")));
         QVERIFY(inTheWay.open(QIODevice::ReadOnly));
@@ -204,14 +234,16 @@ void UnusableConfigTest::quittingStillEnds_data()
     QTest::newRow("close box, folder path is a regular file") << QStringLiteral("regular file") << true;
     QTest::newRow("Quit item, folder path is a dangling link") << QStringLiteral("dangling link") << false;
     QTest::newRow("close box, folder path runs through a regular file") << QStringLiteral("below a regular file") << true;
+    QTest::newRow("Quit item, folder root cannot write in") << QStringLiteral("unwritable by root") << false;
 }
 
 void UnusableConfigTest::quittingStillEnds()
 {
     QFETCH(QString, kind);
     QFETCH(bool, closeBox);
+    const QString folder = MakeFolderPath(root_->path(), kind);
     TovyTestApp app;
-    platform::testing::SetConfigFolder(MakeFolderPath(root_->path(), kind).toStdString());
+    platform::testing::SetConfigFolder(folder.toStdString());
     Window1 &w = app.Open();
 
     StderrCapture captured;
@@ -225,6 +257,7 @@ void UnusableConfigTest::quittingStillEnds()
     const QStringList lines = Lines(captured.Text());
     QCOMPARE(platform::testing::QuitRequested(), std::optional<int>(0));
     QVERIFY2(!lines.isEmpty(), "the failed save said nothing");
+    QVERIFY2(NamesFileAndReason(lines.first(), folder), qPrintable(lines.first()));
 }
 
 void UnusableConfigTest::missingFolderIsMadeOnSave()
@@ -240,6 +273,25 @@ void UnusableConfigTest::missingFolderIsMadeOnSave()
     QFile file(folder + QStringLiteral("/Tovy prefs"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count('\n'), 9);
+}
+
+// A named pipe where the settings file should be would wait for a writer
+// forever: the window opens at once with the defaults and says why in one
+// line. A watchdog releases the pipe if the opening waits, and fails the test.
+void UnusableConfigTest::namedPipeAsSettingsFileOpensWithDefaults()
+{
+    TovyTestApp app;
+    const QString pipe = app.SettingsPath();
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    StderrCapture captured;
+    PipeWatchdog watchdog(pipe, std::chrono::seconds(30));
+    Window1 &w = app.Open();
+    QVERIFY2(!watchdog.Stop(), "the opening waited on the named pipe");
+    const QStringList lines = Lines(captured.Text());
+    VerifyDefaults(w);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(u'"' + pipe + u'"'), qPrintable(lines.first()));
 }
 
 QTEST_MAIN(UnusableConfigTest)

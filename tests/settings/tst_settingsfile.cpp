@@ -318,16 +318,18 @@ Q_DECLARE_METATYPE(Failure)
 void TestSettingsFile::failedSave_data()
 {
     QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("reason"); // how the reason ends
     QTest::newRow("a file where the settings folder should be")
-        << Failure::FileWhereTheFolderShouldBe;
+        << Failure::FileWhereTheFolderShouldBe << "is a file, not a folder";
     QTest::newRow("a folder where the settings file should be")
-        << Failure::FolderWhereTheFileShouldBe;
-    QTest::newRow("a write cut short keeps the previous file") << Failure::WriteCutShort;
+        << Failure::FolderWhereTheFileShouldBe << "is a folder, not a file";
+    QTest::newRow("a write cut short keeps the previous file") << Failure::WriteCutShort << "File too large";
 }
 
 void TestSettingsFile::failedSave()
 {
     QFETCH(Failure, failure);
+    QFETCH(QString, reason);
 
     world.emplace();
     const QByteArray previous("200\n300\n10\n20\n30\nFalse\n80\nTrue\n3\n");
@@ -336,7 +338,7 @@ void TestSettingsFile::failedSave()
     Module1::Trans = 60; // the save would write something new
 
     QTemporaryDir elsewhere;
-    QString named = "Tovy prefs";
+    QString named; // the full path the line must name
     switch (failure) {
     case Failure::FileWhereTheFolderShouldBe: {
         const QString blocker = elsewhere.filePath("not a folder");
@@ -344,6 +346,7 @@ void TestSettingsFile::failedSave()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         platform::testing::SetConfigFolder(blocker.toStdString());
+        named = prefsPath(blocker);
         break;
     }
     case Failure::FolderWhereTheFileShouldBe:
@@ -373,11 +376,17 @@ void TestSettingsFile::failedSave()
         QCOMPARE(platform::testing::QuitRequested(), std::optional<int>(0));
     }
 
+    // One line: the file's full path, then why.
     const QString said = QString::fromStdString(errors.text());
     QCOMPARE(said.count('\n'), 1);
-    QVERIFY2(said.contains(named), qPrintable(said));
-    QVERIFY2(said.section(':', -1).trimmed().size() > 0, qPrintable(said)); // a reason
+    const QString path = '"' + named + "\": ";
+    QVERIFY2(said.contains(path), qPrintable(said));
+    const QString why = said.mid(said.indexOf(path) + path.size()).trimmed();
+    QVERIFY2(!why.isEmpty() && why.endsWith(reason), qPrintable(said));
     QCOMPARE(prefsBytes(world->folder()), previous);
+    // Nothing left beside the previous file, such as the new one half written.
+    QCOMPARE(QDir(world->folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+             QStringList{"Tovy prefs"});
 }
 
 // Everything the panel and small mode change comes back at the next start.
