@@ -50,7 +50,7 @@ public:
 } // namespace
 
 BevelButton::BevelButton(Window &owner, int32_t index)
-    : CaptionedControl(owner, index, std::make_unique<BevelButtonImpl>(owner))
+    : CaptionedControl(index, std::make_unique<BevelButtonImpl>(owner))
 {
 }
 

@@ -1,9 +1,9 @@
 #include "canvas.h"
 
-#include "application.h"
 #include "controlimpl.h"
 #include "picture.h"
 #include "picturedata.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -133,7 +133,7 @@ void CanvasWidget::leaveEvent(QEvent *)
 
 } // namespace
 
-Canvas::Canvas(Window &owner, int32_t index) : Control(owner, index, std::make_unique<CanvasImpl>(owner)) {}
+Canvas::Canvas(Window &owner, int32_t index) : Control(index, std::make_unique<CanvasImpl>(owner)) {}
 Canvas::~Canvas() = default;
 
 const std::shared_ptr<Picture> &Canvas::Backdrop() const { return Of(*this).backdrop; }

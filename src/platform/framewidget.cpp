@@ -1,7 +1,7 @@
 #include "framewidget.h"
 
-#include "application.h"
 #include "menupresenter.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 

@@ -26,6 +26,9 @@ void CallHandler(const std::function<void()> &handler);
 // Runs `work` from the event loop once no handler is running.
 void WhenIdle(std::function<void()> work);
 
+// Application::Quit: the loop ends once the running handler returns.
+void RequestQuit(int status);
+
 // Called when the first window opens: a Runtime that outlives main (a
 // static) then finds Qt's own globals gone at exit and leaves Qt alone.
 void WatchForExit();

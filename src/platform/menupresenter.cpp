@@ -2,7 +2,9 @@
 
 #include "application.h"
 #include "handlerscope.h"
+#include "menubar.h"
 #include "menuitem.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 #include "windowregistry.h"

@@ -2,7 +2,11 @@
 
 // Hooks for tests: the clock, the screens, the settings folder, the colour
 // picker's answer, menu choices and access to the Qt widgets underneath.
-// The program itself never calls these.
+// The program itself never calls these. Each hook lives beside what it
+// sets: date.cpp (the clock), screen.cpp (the screens), folderitem.cpp (the
+// settings folder), selectcolor.cpp (the colour picker), menupresenter.cpp
+// (menu choices), window.cpp and control.cpp (widgets, windows), runtime.cpp
+// (the quit request).
 
 #include "color.h"
 #include "screen.h"

@@ -1,10 +1,10 @@
 #include "window.h"
 
-#include "application.h"
 #include "control.h"
 #include "controlimpl.h"
 #include "handlerscope.h"
 #include "menupresenter.h"
+#include "runtime.h"
 #include "testing.h"
 #include "windowimpl.h"
 #include "windowregistry.h"

@@ -51,7 +51,8 @@ public:
     bool windowGrabbed = false; // the window took the press in progress
     QPointer<QWidget> pressOwner; // or the control that took it
 
-    // Declared first, destroyed last: the controls and actions go before it.
+    // Declared before `controls`, so destroyed after them: the controls'
+    // widgets (and the menus below) live inside it.
     std::unique_ptr<FrameWidget> frame;
     std::map<std::string, std::function<bool()>> menuHandlers;
     std::vector<std::unique_ptr<Control>> controls;

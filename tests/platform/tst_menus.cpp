@@ -4,7 +4,9 @@
 
 #include "platform/application.h"
 #include "platform/canvas.h"
+#include "platform/menubar.h"
 #include "platform/menuitem.h"
+#include "platform/quitmenuitem.h"
 #include "platform/testing.h"
 
 #include <QAction>

@@ -3,6 +3,7 @@
 #include "testwindow.h"
 
 #include "platform/application.h"
+#include "platform/runtime.h"
 #include "platform/platformchoice.h"
 #include "platform/exceptions.h"
 #include "platform/testing.h"

@@ -9,6 +9,7 @@
 #include "dock/dockdrawcount.h"
 #include "platform/bevelbutton.h"
 #include "platform/checkbox.h"
+#include "platform/menubar.h"
 #include "platform/menuitem.h"
 #include "platform/pushbutton.h"
 #include "platform/radiobutton.h"
