@@ -64,8 +64,10 @@ void PreferX11()
 {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
+    // Qt tries the platforms of the list in turn: without its X11 plugin
+    // the program runs on Wayland rather than not at all.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 HandlerScope::HandlerScope() { ++g_depth; }
