@@ -3,16 +3,25 @@
 #include "testwindow.h"
 
 #include "platform/application.h"
+#include "platform/bevelbutton.h"
 #include "platform/canvas.h"
+#include "platform/checkbox.h"
+#include "platform/label.h"
 #include "platform/menubar.h"
 #include "platform/menuitem.h"
+#include "platform/pushbutton.h"
 #include "platform/quitmenuitem.h"
+#include "platform/radiobutton.h"
+#include "platform/slider.h"
 #include "platform/testing.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+
+#include <string>
+#include <type_traits>
 
 using namespace platform;
 
@@ -49,6 +58,7 @@ std::unique_ptr<MenuBar> MakeBar()
 }
 
 QWidget *W(const Window &window) { return testing::WidgetOf(window); }
+QWidget *W(const Control &control) { return testing::WidgetOf(control); }
 
 QAction *ActionByText(QMenu *menu, const QString &text)
 {
@@ -62,6 +72,24 @@ QAction *ActionByText(QMenu *menu, const QString &text)
     return nullptr;
 }
 
+// Makes one control of a kind under the point (40, 30), for tables over the kinds.
+using MakeTarget = void (*)(Window &);
+
+template <class Kind>
+void MakeTargetOf(Window &window)
+{
+    PropertyList design = Place(10, 20, 60, 20);
+    if constexpr (std::is_same_v<Kind, Slider>)
+        design.push_back({"Maximum", 100});
+    if constexpr (std::is_same_v<Kind, Label>)
+        design.push_back({"Text", std::string("31")});
+    if constexpr (std::is_base_of_v<CaptionedControl, Kind>)
+        design.push_back({"Caption", std::string("月")});
+    auto &control = AddControl<Kind>(window, "Target", design, 0);
+    if constexpr (std::is_same_v<Kind, Canvas>)
+        control.OnMouseDown([](Canvas &, int32_t, int32_t) { return true; });
+}
+
 // Shows a window and waits until it is the active one.
 bool MakeFront(Window &window)
 {
@@ -70,6 +98,8 @@ bool MakeFront(Window &window)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(MakeTarget)
 
 class MenusTest : public QObject {
     Q_OBJECT
@@ -98,6 +128,8 @@ private slots:
     void onlyTheFrontWindowIsAsked();
     void quitReachesEveryWindowWithAHandler();
     void rightClickOpensTheMenusAndIsNoMouseDown();
+    void rightClickOnEveryKindOfControlOpensTheMenus_data();
+    void rightClickOnEveryKindOfControlOpensTheMenus();
     void shortcutsWorkInEveryWindow();
     void shortcutHandlerThatChangesTheMenus();
 
@@ -262,6 +294,39 @@ void MenusTest::rightClickOpensTheMenusAndIsNoMouseDown()
     QVERIFY(menu);
     ActionByText(menu, "設定...")->trigger();
     QCOMPARE(log.join("; "), QString("window pref"));
+}
+
+void MenusTest::rightClickOnEveryKindOfControlOpensTheMenus_data()
+{
+    QTest::addColumn<MakeTarget>("make");
+    QTest::newRow("label") << &MakeTargetOf<Label>;
+    QTest::newRow("canvas that takes presses") << &MakeTargetOf<Canvas>;
+    QTest::newRow("push button") << &MakeTargetOf<PushButton>;
+    QTest::newRow("check box") << &MakeTargetOf<CheckBox>;
+    QTest::newRow("radio button") << &MakeTargetOf<RadioButton>;
+    QTest::newRow("slider") << &MakeTargetOf<Slider>;
+    QTest::newRow("header strip") << &MakeTargetOf<BevelButton>;
+}
+
+// A right-click over a control is the window's: the menus open, and neither
+// the control nor the window's MouseDown takes it as a press.
+void MenusTest::rightClickOnEveryKindOfControlOpensTheMenus()
+{
+    QFETCH(MakeTarget, make);
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.create = [&](TestWindow &self) { make(self); };
+        w.mouseDown = [](int32_t, int32_t) { return true; };
+    });
+    QVERIFY(W(*window._ControlByName("Target"))->geometry().contains(QPoint(40, 30)));
+    const int enablesBefore = app->enables;
+    QTest::mouseClick(W(window), Qt::RightButton, {}, QPoint(40, 30));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QVERIFY(ActionByText(menu, "&Quit"));
+    QCOMPARE(app->enables, enablesBefore + 1);
+    for (const std::string &entry : window.log)
+        QVERIFY2(!entry.starts_with("MouseDown") && !entry.starts_with("MouseUp"), entry.c_str());
 }
 
 void MenusTest::shortcutsWorkInEveryWindow()
