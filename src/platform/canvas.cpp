@@ -23,6 +23,7 @@ public:
     CanvasImpl *impl = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -59,6 +60,17 @@ public:
 };
 
 CanvasImpl &Of(const Canvas &canvas) { return static_cast<CanvasImpl &>(canvas.Impl()); }
+
+bool CanvasWidget::event(QEvent *event)
+{
+    // Qt drops the mouse events of a disabled widget; the release of a press
+    // the canvas took is still its own.
+    if (event->type() == QEvent::MouseButtonRelease && !isEnabled() && impl && impl->grabbed) {
+        mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+        return true;
+    }
+    return QWidget::event(event);
+}
 
 void CanvasWidget::paintEvent(QPaintEvent *)
 {

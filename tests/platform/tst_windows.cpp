@@ -101,6 +101,8 @@ private slots:
     void sliderBoundsAndChanges();
     void sliderListValueAfterItsRange();
     void canvasThatTakesThePressGetsItsMouseUpAnywhere();
+    void canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp_data();
+    void canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp();
     void pressesNoControlTakesReachTheWindow_data();
     void pressesNoControlTakesReachTheWindow();
     void clickInWindowCoordinatesReachesTheControl_data();
@@ -410,6 +412,53 @@ void WindowsTest::canvasThatTakesThePressGetsItsMouseUpAnywhere()
     QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(21, 11));
     QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(300, 300));
     QCOMPARE(Joined(log), QString("down 1,1; up 280,290"));
+}
+
+void WindowsTest::canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp_data()
+{
+    QTest::addColumn<QString>("change"); // hide, disable
+    QTest::addColumn<bool>("inMouseDown"); // else between press and release
+    QTest::newRow("hidden by its MouseDown") << "hide" << true;
+    QTest::newRow("disabled by its MouseDown") << "disable" << true;
+    QTest::newRow("hidden before the release") << "hide" << false;
+    QTest::newRow("disabled before the release") << "disable" << false;
+}
+
+// As a day button that hides itself when pressed: the press is still its own.
+void WindowsTest::canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, inMouseDown);
+    std::vector<std::string> log;
+    Canvas *button = nullptr;
+    auto apply = [&] { change == "hide" ? button->SetVisible(false) : button->SetEnabled(false); };
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.create = [&](TestWindow &self) {
+            button = &AddControl<Canvas>(self, "Button", Place(20, 10, 22, 15));
+            button->OnMouseDown([&](Canvas &, int32_t x, int32_t y) {
+                log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+                if (inMouseDown)
+                    apply();
+                return true;
+            });
+            button->OnMouseUp([&](Canvas &, int32_t x, int32_t y) {
+                log.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+            });
+        };
+        w.mouseDown = [](int32_t, int32_t) { return true; };
+    });
+    QTest::mousePress(W(window), Qt::LeftButton, {}, QPoint(25, 12));
+    if (!inMouseDown)
+        apply();
+    QTest::mouseRelease(W(window), Qt::LeftButton, {}, QPoint(26, 13));
+    QCOMPARE(Joined(log), QString("down 5,2; up 6,3"));
+    QCOMPARE(Presses(window.log), QString()); // the window had no part in it
+
+    // The next press there is the window's: the canvas no longer takes it.
+    QTest::mouseClick(W(window), Qt::LeftButton, {}, QPoint(25, 12));
+    QCOMPARE(Presses(window.log), QString("MouseDown 25,12; MouseUp 25,12"));
+    QCOMPARE(log.size(), size_t(2));
 }
 
 void WindowsTest::pressesNoControlTakesReachTheWindow_data()
