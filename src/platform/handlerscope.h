@@ -19,6 +19,9 @@ public:
 
 bool InHandler();
 
+// An exception has left a handler: the program is on its way to its end.
+bool UnhandledExceptionRecorded();
+
 // Calls a handler from code (a value set, Close called): an exception goes
 // on to the caller, up to the handler that the event loop started.
 void CallHandler(const std::function<void()> &handler);

@@ -63,7 +63,8 @@ bool IsSeparator(const MenuItem &item) { return item.Text() == "-"; }
 // A menu item chosen from a menu, a shortcut or a test.
 void ChooseItem(const std::string &name)
 {
-    RunHandler(name.c_str(), [&] { DispatchMenuItem(name); });
+    if (!UnhandledExceptionRecorded())
+        RunHandler(name.c_str(), [&] { DispatchMenuItem(name); });
 }
 
 // A global bar's actions answer their own keys; in a context menu the
@@ -141,7 +142,8 @@ void RebuildGlobalBar()
         menu->menuAction()->setVisible(menuItem.Visible());
         const MenuItem *source = &menuItem;
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, source] {
-            EnableMenuItems();
+            if (!EnableMenuItems())
+                return;
             menu->clear();
             FillMenu(*menu, *source, true);
         });
@@ -152,10 +154,13 @@ void RebuildGlobalBar()
 
 } // namespace
 
-void EnableMenuItems()
+bool EnableMenuItems()
 {
+    if (UnhandledExceptionRecorded())
+        return false;
     if (Application *app = Application::Current())
-        RunHandler("EnableMenuItems", [app] { app->Event_EnableMenuItems(); });
+        return RunHandler("EnableMenuItems", [app] { app->Event_EnableMenuItems(); });
+    return true;
 }
 
 bool ItemEnabled(const MenuItem &item)
@@ -218,8 +223,7 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
     MenuBar *bar = CurrentBar();
     if (!bar)
         return;
-    EnableMenuItems();
-    if (!IsOpen(&window))
+    if (!EnableMenuItems() || !IsOpen(&window))
         return;
     WindowImpl &impl = window.Impl();
     if (impl.contextMenu)
@@ -256,7 +260,8 @@ void InstallShortcuts(Window &window)
         action->setShortcutContext(Qt::WindowShortcut);
         const std::string name = item->Name();
         QObject::connect(action.get(), &QAction::triggered, action.get(), [name] {
-            EnableMenuItems();
+            if (!EnableMenuItems())
+                return;
             MenuBar *bar = CurrentBar();
             const MenuItem *chosen = bar ? bar->_Lookup(name) : nullptr;
             if (chosen && chosen->Visible() && ItemEnabled(*chosen))
@@ -308,7 +313,8 @@ namespace testing {
 bool ChooseMenuItem(std::string_view itemName)
 {
     bool took = false;
-    detail::EnableMenuItems();
+    if (!detail::EnableMenuItems())
+        return false;
     // As the user would: a hidden or disabled item of the bar cannot be chosen.
     MenuBar *bar = detail::CurrentBar();
     if (const MenuItem *item = bar ? bar->_Lookup(itemName) : nullptr)

@@ -15,8 +15,10 @@ class Window;
 
 namespace detail {
 
-// Raises the application's EnableMenuItems event.
-void EnableMenuItems();
+// Raises the application's EnableMenuItems event. False when an exception
+// has left a handler (this one or an earlier one): the program is on its
+// way to its end, and no menu opens and no item's handler starts.
+bool EnableMenuItems();
 // Whether the item is enabled now (AutoEnable: it has a handler).
 bool ItemEnabled(const MenuItem &item);
 // The dispatch of a chosen item; true when a handler took it.

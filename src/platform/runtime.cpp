@@ -80,6 +80,8 @@ HandlerScope::~HandlerScope()
 
 bool InHandler() { return g_depth > 0; }
 
+bool UnhandledExceptionRecorded() { return g_failed; }
+
 void CallHandler(const std::function<void()> &handler)
 {
     HandlerScope scope;
@@ -178,6 +180,7 @@ namespace testing {
 
 std::optional<int> QuitRequested() { return g_quitStatus; }
 void ClearQuitRequest() { g_quitStatus.reset(); }
+void ClearUnhandledException() { g_failed = false; }
 
 } // namespace testing
 

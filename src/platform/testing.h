@@ -52,4 +52,7 @@ void DestroyAllWindows();
 std::optional<int> QuitRequested();
 void ClearQuitRequest();
 
+// Forgets that an exception left a handler, which stops the menus for good.
+void ClearUnhandledException();
+
 } // namespace platform::testing

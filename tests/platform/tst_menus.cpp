@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 
@@ -30,7 +32,16 @@ namespace {
 class TestApp : public Application {
 public:
     int enables = 0;
-    void Event_EnableMenuItems() override { ++enables; }
+    bool throwOnEnable = false;
+    std::function<void()> onEnable;
+    void Event_EnableMenuItems() override
+    {
+        ++enables;
+        if (onEnable)
+            onEnable();
+        if (throwOnEnable)
+            throw std::runtime_error("menu state");
+    }
 };
 
 std::unique_ptr<MenuItem> Item(std::unique_ptr<MenuItem> item, const std::string &name, const std::string &text,
@@ -117,6 +128,7 @@ private slots:
         if (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
         testing::DestroyAllWindows();
+        testing::ClearUnhandledException();
         app.reset();
         bar.reset();
     }
@@ -132,6 +144,8 @@ private slots:
     void rightClickOnEveryKindOfControlOpensTheMenus();
     void shortcutsWorkInEveryWindow();
     void shortcutHandlerThatChangesTheMenus();
+    void nothingMoreAfterAnExceptionInEnableMenuItems_data();
+    void nothingMoreAfterAnExceptionInEnableMenuItems();
 
 private:
     std::unique_ptr<TestApp> app;
@@ -377,6 +391,41 @@ void MenusTest::shortcutHandlerThatChangesTheMenus()
     QTest::keyClick(W(other), Qt::Key_C, Qt::ControlModifier);
     QTRY_VERIFY(destroyed);
     QCOMPARE(log.join("; "), QString("pref; pref; copy closes"));
+}
+
+void MenusTest::nothingMoreAfterAnExceptionInEnableMenuItems_data()
+{
+    QTest::addColumn<bool>("byShortcut"); // else by a right-click
+    QTest::newRow("a shortcut") << true;
+    QTest::newRow("a right-click") << false;
+}
+
+// The exception ends the program: the item's handler must not start, nor the
+// menu open, then or later.
+void MenusTest::nothingMoreAfterAnExceptionInEnableMenuItems()
+{
+    QFETCH(bool, byShortcut);
+    QStringList log;
+    TestWindow &window = OpenTestWindow([](TestWindow &) {});
+    app->_AddMenuHandler("My_Pref", [&log] {
+        log << "pref";
+        return true;
+    });
+    QVERIFY(MakeFront(window));
+    auto pressShortcut = [&] { QTest::keyClick(W(window), Qt::Key_Comma, Qt::ControlModifier); };
+    auto rightClick = [&] { QTest::mouseClick(W(window), Qt::RightButton, {}, QPoint(50, 50)); };
+    app->throwOnEnable = true;
+    byShortcut ? pressShortcut() : rightClick();
+    QCOMPARE(app->enables, 1);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+
+    app->throwOnEnable = false;
+    pressShortcut();
+    rightClick();
+    QVERIFY(!testing::ChooseMenuItem("My_Pref"));
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(app->enables, 1); // not raised again either
+    QCOMPARE(log.join("; "), QString());
 }
 
 QTEST_MAIN(MenusTest)
