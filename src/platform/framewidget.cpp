@@ -174,7 +174,7 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    if (event->button() == Qt::RightButton && detail::MenusAsContextMenu()) {
+    if (event->button() == Qt::RightButton && detail::MenusAsContextMenu(impl->owner)) {
         event->accept();
         detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
         return;

@@ -24,13 +24,14 @@ bool ItemEnabled(const MenuItem &item);
 // The dispatch of a chosen item; true when a handler took it.
 bool DispatchMenuItem(std::string_view name);
 
-// The menus open from a right-click (no global menu bar here).
-bool MenusAsContextMenu();
+// The menus open from a right-click on the window: it has no global bar.
+bool MenusAsContextMenu(const Window &window);
 void OpenContextMenu(Window &window, const QPoint &globalPos);
 
-// The shortcuts of every window (and the global bar) follow the menu bar.
+// Each window's global bar, where the platform shows one, and the keys it
+// answers follow the application's menu bar.
 void MenusChanged();
-void InstallShortcuts(Window &window);
+void InstallMenus(Window &window);
 
 // The front window: the active one, else the latest opened or activated.
 Window *FrontWindow();

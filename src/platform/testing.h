@@ -41,6 +41,12 @@ void SetColorChoice(std::function<std::optional<Color>(Color initial, std::strin
 // Chooses a menu item as the user would; false when no handler took it.
 bool ChooseMenuItem(std::string_view itemName);
 
+// Whether the platform shows menu bars outside the windows: true or false
+// pretends it does or does not, nullopt asks Qt again.
+void SetGlobalMenuBar(std::optional<bool> available);
+// The menu bar (a QMenuBar) that the platform shows for the window, or none.
+QWidget *GlobalMenuBarOf(const Window &window);
+
 QWidget *WidgetOf(const Control &control);
 QWidget *WidgetOf(const Window &window);
 double OpacityOf(const Window &window);

@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 
 namespace platform {
 
@@ -59,6 +60,9 @@ public:
     std::vector<std::unique_ptr<QAction>> shortcutActions;
     std::string shortcutsInstalled; // what shortcutActions answer, to rebuild only on change
     std::unique_ptr<QMenu> contextMenu;
+    // The menu bar the platform shows outside this window, or none.
+    std::unique_ptr<QMenuBar> globalBar;
+    std::string globalBarBuilt; // what globalBar was built from, to rebuild only on change
 
     void ApplyFlags();
     void ApplyBackColor();

@@ -17,10 +17,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -70,6 +73,16 @@ std::unique_ptr<MenuBar> MakeBar()
 
 QWidget *W(const Window &window) { return testing::WidgetOf(window); }
 QWidget *W(const Control &control) { return testing::WidgetOf(control); }
+
+// The presses and releases a window saw; routed QTest input adds moves.
+QString Presses(const std::vector<std::string> &log)
+{
+    QStringList presses;
+    for (const auto &entry : log)
+        if (entry.starts_with("MouseDown") || entry.starts_with("MouseUp"))
+            presses << QString::fromStdString(entry);
+    return presses.join("; ");
+}
 
 QAction *ActionByText(QMenu *menu, const QString &text)
 {
@@ -122,6 +135,7 @@ private slots:
         bar = MakeBar();
         app->SetMenuBar(bar.get());
         app->Register();
+        testing::SetGlobalMenuBar(false); // the right-click menus, unless a test says otherwise
     }
     void cleanup()
     {
@@ -129,6 +143,7 @@ private slots:
             popup->close();
         testing::DestroyAllWindows();
         testing::ClearUnhandledException();
+        testing::SetGlobalMenuBar(std::nullopt);
         app.reset();
         bar.reset();
     }
@@ -142,6 +157,8 @@ private slots:
     void rightClickOpensTheMenusAndIsNoMouseDown();
     void rightClickOnEveryKindOfControlOpensTheMenus_data();
     void rightClickOnEveryKindOfControlOpensTheMenus();
+    void globalBarHoldsTheMenusOutsideTheWindow();
+    void shortcutsWorkInEveryWindow_data();
     void shortcutsWorkInEveryWindow();
     void shortcutHandlerThatChangesTheMenus();
     void nothingMoreAfterAnExceptionInEnableMenuItems_data();
@@ -343,8 +360,81 @@ void MenusTest::rightClickOnEveryKindOfControlOpensTheMenus()
         QVERIFY2(!entry.starts_with("MouseDown") && !entry.starts_with("MouseUp"), entry.c_str());
 }
 
+// Where the platform shows menu bars outside the windows, each window hands
+// one to it; the window itself keeps its size and shows no bar.
+void MenusTest::globalBarHoldsTheMenusOutsideTheWindow()
+{
+    testing::SetGlobalMenuBar(true);
+    QStringList log;
+    TestWindow &window = OpenTestWindow([](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.mouseDown = [](int32_t, int32_t) { return false; };
+    });
+    window._AddMenuHandler("My_Pref", [&log] {
+        log << "window pref";
+        return true;
+    });
+    auto *qtBar = qobject_cast<QMenuBar *>(testing::GlobalMenuBarOf(window));
+    QVERIFY(qtBar);
+    QCOMPARE(qtBar->parentWidget(), W(window)); // the platform knows it by its window
+    for (const QMenuBar *inside : W(window)->findChildren<QMenuBar *>())
+        QVERIFY(!inside->isVisible());
+    QCOMPARE(W(window)->size(), QSize(102, 114));
+
+    QStringList menus;
+    for (const QAction *action : qtBar->actions())
+        menus << action->text();
+    QCOMPARE(menus.join("; "), QString("&File; &Edit"));
+    QMenu *file = qtBar->actions().at(0)->menu();
+    QMenu *edit = qtBar->actions().at(1)->menu();
+    QVERIFY(file && edit);
+    QCOMPARE(file->actions().size(), 2);
+    QCOMPARE(edit->actions().size(), 2);
+    QVERIFY(edit->actions().at(0)->isSeparator());
+    QCOMPARE(ActionByText(file, "&Quit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(ActionByText(edit, "&Copy")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+
+    // A menu opening raises EnableMenuItems and shows what it decided.
+    bar->_Lookup("EditCopy")->SetVisible(false);
+    const int enablesBefore = app->enables;
+    emit edit->aboutToShow();
+    QCOMPARE(app->enables, enablesBefore + 1);
+    QVERIFY(!ActionByText(edit, "&Copy")->isVisible());
+    emit file->aboutToShow();
+    QVERIFY(ActionByText(file, "設定...")->isEnabled());
+
+    // Chosen there, an item goes through the dispatch; no menu opens on a
+    // right-click, which is a press like any other.
+    ActionByText(file, "設定...")->trigger();
+    QCOMPARE(log.join("; "), QString("window pref"));
+    QTest::mouseClick(W(window), Qt::RightButton, {}, QPoint(50, 50));
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(Presses(window.log), QString("MouseDown 50,50"));
+
+    // A new text is in the bar at once.
+    bar->_Lookup("My_Pref")->SetText("環境設定...");
+    qtBar = qobject_cast<QMenuBar *>(testing::GlobalMenuBarOf(window));
+    QVERIFY(qtBar);
+    QVERIFY(ActionByText(qtBar->actions().at(0)->menu(), "環境設定..."));
+
+    // Without a global bar the right-click menus come back.
+    testing::SetGlobalMenuBar(false);
+    QCOMPARE(testing::GlobalMenuBarOf(window), nullptr);
+    QTest::mouseClick(W(window), Qt::RightButton, {}, QPoint(50, 50));
+    QVERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+}
+
+void MenusTest::shortcutsWorkInEveryWindow_data()
+{
+    QTest::addColumn<bool>("globalBar");
+    QTest::newRow("menus from a right-click") << false;
+    QTest::newRow("a global menu bar") << true;
+}
+
 void MenusTest::shortcutsWorkInEveryWindow()
 {
+    QFETCH(bool, globalBar);
+    testing::SetGlobalMenuBar(globalBar);
     QStringList log;
     TestWindow &calendar = OpenTestWindow([](TestWindow &) {}, "Calendar");
     calendar._AddMenuHandler("FileQuit", [&log] {
@@ -363,6 +453,7 @@ void MenusTest::shortcutsWorkInEveryWindow()
     QVERIFY(MakeFront(calendar));
     QTest::keyClick(W(calendar), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(log.join("; "), QString("quit; pref; quit"));
+    QCOMPARE(testing::GlobalMenuBarOf(settings) != nullptr, globalBar);
 }
 
 // The handler of a key changes that very key and closes a window: the
