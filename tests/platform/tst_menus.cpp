@@ -155,6 +155,7 @@ private slots:
     void onlyTheFrontWindowIsAsked();
     void quitReachesEveryWindowWithAHandler();
     void rightClickOpensTheMenusAndIsNoMouseDown();
+    void menuShowsWhatEnableMenuItemsChanged();
     void rightClickOnEveryKindOfControlOpensTheMenus_data();
     void rightClickOnEveryKindOfControlOpensTheMenus();
     void globalBarHoldsTheMenusOutsideTheWindow();
@@ -325,6 +326,25 @@ void MenusTest::rightClickOpensTheMenusAndIsNoMouseDown()
     QVERIFY(menu);
     ActionByText(menu, "設定...")->trigger();
     QCOMPARE(log.join("; "), QString("window pref"));
+}
+
+// The handler decides what the menu about to open shows.
+void MenusTest::menuShowsWhatEnableMenuItemsChanged()
+{
+    TestWindow &window = OpenTestWindow([](TestWindow &) {});
+    app->_AddMenuHandler("My_Pref", [] { return true; });
+    bar->_Lookup("My_Pref")->SetVisible(false);
+    app->onEnable = [this] {
+        bar->_Lookup("My_Pref")->SetVisible(true);
+        bar->_Lookup("EditCopy")->SetVisible(false);
+        bar->_Lookup("FileQuit")->SetText("終了");
+    };
+    QTest::mouseClick(W(window), Qt::RightButton, {}, QPoint(50, 50));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QVERIFY(ActionByText(menu, "設定...")->isVisible());
+    QVERIFY(!ActionByText(menu, "&Copy")->isVisible());
+    QVERIFY(ActionByText(menu, "終了"));
 }
 
 void MenusTest::rightClickOnEveryKindOfControlOpensTheMenus_data()

@@ -116,8 +116,11 @@ private slots:
     void timerWaitsForAModalLoop();
     void timerWaitsForTheColourPicker();
     void noTickBeforeOpenHasEnded();
-    void closeBoxOrderAndDestruction();
+    void closeOrderAndDestruction_data();
+    void closeOrderAndDestruction();
+    void closeRefusedKeepsTheWindow_data();
     void closeRefusedKeepsTheWindow();
+    void hideKeepsTheWindowAndShowBringsItBack();
     void dayCellTextFits();
     void labelTooltipThoughTheMouseGoesThrough();
     void backColorReachesOpaqueLabels();
@@ -730,15 +733,26 @@ void WindowsTest::noTickBeforeOpenHasEnded()
     QCOMPARE(log.front(), std::string("open ends"));
 }
 
-void WindowsTest::closeBoxOrderAndDestruction()
+void WindowsTest::closeOrderAndDestruction_data()
 {
+    QTest::addColumn<bool>("fromCode"); // else the close box
+    QTest::newRow("the close box") << false;
+    QTest::newRow("Close from code") << true;
+}
+
+void WindowsTest::closeOrderAndDestruction()
+{
+    QFETCH(bool, fromCode);
     bool destroyed = false;
     bool foundInClose = true;
     TestWindow &window = OpenTestWindow([&](TestWindow &w) {
         w.destroyed = &destroyed;
         w.close = [&] { foundInClose = FindWindow("Closing") != nullptr; };
     }, "Closing");
-    QVERIFY(W(window)->close()); // as the close box does: it went
+    if (fromCode)
+        window.Close();
+    else
+        QVERIFY(W(window)->close()); // as the close box does: it went
     QCOMPARE(Joined(window.log), QString("CancelClose; Close"));
     QVERIFY(foundInClose);
     QCOMPARE(FindWindow("Closing"), nullptr);
@@ -746,13 +760,44 @@ void WindowsTest::closeBoxOrderAndDestruction()
     QTRY_VERIFY(destroyed);
 }
 
+void WindowsTest::closeRefusedKeepsTheWindow_data() { closeOrderAndDestruction_data(); }
+
 void WindowsTest::closeRefusedKeepsTheWindow()
 {
-    TestWindow &window = OpenTestWindow([](TestWindow &w) { w.cancelClose = [] { return true; }; }, "Stays");
-    QVERIFY(!W(window)->close());
+    QFETCH(bool, fromCode);
+    bool destroyed = false;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.destroyed = &destroyed;
+        w.cancelClose = [] { return true; };
+    }, "Stays");
+    if (fromCode)
+        window.Close();
+    else
+        QVERIFY(!W(window)->close());
     QCOMPARE(Joined(window.log), QString("CancelClose"));
     QCOMPARE(FindWindow("Stays"), &window);
     QVERIFY(W(window)->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(!destroyed);
+}
+
+void WindowsTest::hideKeepsTheWindowAndShowBringsItBack()
+{
+    bool destroyed = false;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) { w.destroyed = &destroyed; }, "Kept");
+    window.Hide();
+    QCoreApplication::processEvents();
+    QVERIFY(!window.Visible());
+    QVERIFY(!W(window)->isVisible());
+    QCOMPARE(FindWindow("Kept"), &window);
+    QVERIFY(!destroyed);
+    for (const std::string &entry : window.log) // neither CancelClose nor Close ran
+        QVERIFY2(!entry.ends_with("Close"), entry.c_str());
+
+    window.Show();
+    QVERIFY(window.Visible());
+    QVERIFY(W(window)->isVisible());
+    QCOMPARE(&ImplicitInstance<TestWindow>("Kept"), &window);
 }
 
 void WindowsTest::dayCellTextFits()
