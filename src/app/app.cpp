@@ -4,6 +4,7 @@
 #include "app/app.h"
 
 #include "platform/exceptions.h"
+#include "platform/menubar.h"
 #include "platform/menuitem.h"
 #include "settings/window2.h"
 

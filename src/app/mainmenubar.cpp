@@ -3,6 +3,8 @@
 #include "app/mainmenubar.h"
 
 #include "platform/exceptions.h"
+#include "platform/menuitem.h"
+#include "platform/quitmenuitem.h"
 
 #include <memory>
 #include <optional>

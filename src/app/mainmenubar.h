@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/menuitem.h"
+#include "platform/menubar.h"
 
 namespace tovy {
 

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/mainmenubar.h"
 #include "platform/application.h"
+#include "platform/runtime.h"
 #include "window/window1.h"
 
 namespace tovy {

@@ -1,36 +1,17 @@
 #include "application.h"
 
-#include "dockitem.h"
 #include "handlerscope.h"
 #include "menupresenter.h"
-#include "platformchoice.h"
-#include "testing.h"
 
-#include <QApplication>
-#include <QByteArray>
-#include <QTimer>
-
-#include <cstdio>
-#include <cstdlib>
-#include <exception>
 #include <map>
-#include <optional>
+#include <memory>
 #include <utility>
-#include <vector>
 
 namespace platform {
 
 namespace {
 
 Application *g_current = nullptr;
-int g_depth = 0;
-bool g_loopRunning = false;
-bool g_failed = false;
-std::optional<int> g_quitStatus;
-bool g_idleWorkPosted = false;
-std::vector<std::function<void()>> g_idleWork;
-std::unique_ptr<QApplication> g_qtApplication;
-bool g_exiting = false;
 
 struct ApplicationState {
     platform::MenuBar *menuBar = nullptr;
@@ -45,99 +26,7 @@ std::map<const Application *, ApplicationState> &States()
     return states;
 }
 
-void RunIdleWork()
-{
-    g_idleWorkPosted = false;
-    if (g_depth > 0)
-        return; // the outermost handler's end posts again
-    auto work = std::exchange(g_idleWork, {});
-    for (auto &item : work)
-        item();
-}
-
-void PostIdleWork()
-{
-    if (g_idleWorkPosted || g_idleWork.empty() || !QCoreApplication::instance())
-        return;
-    g_idleWorkPosted = true;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &RunIdleWork, Qt::QueuedConnection);
-}
-
-void OutermostHandlerEnded()
-{
-    if (g_loopRunning && (g_failed || g_quitStatus))
-        QCoreApplication::exit(g_failed ? 1 : *g_quitStatus);
-    PostIdleWork();
-}
-
 } // namespace
-
-namespace detail {
-
-void PreferX11()
-{
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-}
-
-HandlerScope::HandlerScope() { ++g_depth; }
-
-HandlerScope::~HandlerScope()
-{
-    if (--g_depth == 0)
-        OutermostHandlerEnded();
-}
-
-bool InHandler() { return g_depth > 0; }
-
-void CallHandler(const std::function<void()> &handler)
-{
-    HandlerScope scope;
-    handler();
-}
-
-void WhenIdle(std::function<void()> work)
-{
-    g_idleWork.push_back(std::move(work));
-    if (g_depth == 0)
-        PostIdleWork();
-}
-
-void WatchForExit()
-{
-    // Registered after the Runtime was made, so at exit it runs before a
-    // static Runtime's destructor.
-    static const bool watching = std::atexit([] { g_exiting = true; }) == 0;
-    (void)watching;
-}
-
-} // namespace detail
-
-bool RunHandler(const char *what, const std::function<void()> &handler)
-{
-    std::optional<std::string> failure;
-    {
-        detail::HandlerScope scope;
-        try {
-            handler();
-        } catch (const std::exception &e) {
-            failure = e.what();
-        } catch (...) {
-            failure = "unknown exception";
-        }
-        if (failure) {
-            std::fprintf(stderr, "tovy: unhandled exception in %s: %s\n", what, failure->c_str());
-            std::fflush(stderr);
-            g_failed = true;
-            // Ends every loop, a modal one inside a handler included.
-            if (g_loopRunning)
-                QCoreApplication::exit(1);
-        }
-    }
-    return !failure;
-}
 
 Application::Application() { States()[this]; }
 
@@ -170,12 +59,7 @@ void Application::_AddMenuHandler(std::string itemName, std::function<bool()> ha
     States()[this].menuHandlers[std::move(itemName)] = std::move(handler);
 }
 
-void Application::Quit(int32_t status)
-{
-    g_quitStatus = status;
-    if (g_depth == 0 && g_loopRunning)
-        QCoreApplication::exit(status);
-}
+void Application::Quit(int32_t status) { detail::RequestQuit(status); }
 
 namespace detail {
 
@@ -192,52 +76,5 @@ const std::function<bool()> *ApplicationMenuHandler(std::string_view name)
 }
 
 } // namespace detail
-
-Runtime::Runtime(int &argc, char **argv)
-{
-    detail::PreferX11();
-    if (!QCoreApplication::instance()) {
-        g_qtApplication = std::make_unique<QApplication>(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("Tovy"));
-    }
-    // The program decides when to end: closing its last window is not enough.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-}
-
-Runtime::~Runtime()
-{
-    g_idleWork.clear();
-    if (g_exiting) {
-        (void)g_qtApplication.release(); // the process ends; Qt's globals may be gone
-        return;
-    }
-    testing::DestroyAllWindows();
-    g_qtApplication.reset();
-}
-
-int Runtime::Run(const std::function<void()> &lateStartup)
-{
-    g_failed = false;
-    // The program's own icon from the start, as an installed program has it.
-    if (Application *app = Application::Current())
-        app->DockItem().ResetIcon();
-    RunHandler("start-up", lateStartup);
-    int status = 0;
-    if (!g_failed && !g_quitStatus) {
-        g_loopRunning = true;
-        status = QCoreApplication::exec();
-        g_loopRunning = false;
-    }
-    if (g_failed)
-        return status != 0 ? status : 1;
-    return g_quitStatus ? *g_quitStatus : status;
-}
-
-namespace testing {
-
-std::optional<int> QuitRequested() { return g_quitStatus; }
-void ClearQuitRequest() { g_quitStatus.reset(); }
-
-} // namespace testing
 
 } // namespace platform

@@ -11,7 +11,8 @@ namespace platform {
 
 namespace {
 
-// A flat bar with its caption centred; it takes a press and does nothing.
+// A flat bar with its caption centred; it takes a left press and does
+// nothing. Other buttons go on to the window (a right-click opens the menus).
 class StripWidget : public QWidget {
 public:
     using QWidget::QWidget;
@@ -28,8 +29,8 @@ protected:
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         painter.drawText(area, Qt::AlignCenter, caption);
     }
-    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
+    void mousePressEvent(QMouseEvent *event) override { event->setAccepted(event->button() == Qt::LeftButton); }
+    void mouseReleaseEvent(QMouseEvent *event) override { event->setAccepted(event->button() == Qt::LeftButton); }
 };
 
 class BevelButtonImpl : public CaptionedControlImpl {
@@ -50,7 +51,7 @@ public:
 } // namespace
 
 BevelButton::BevelButton(Window &owner, int32_t index)
-    : CaptionedControl(owner, index, std::make_unique<BevelButtonImpl>(owner))
+    : CaptionedControl(index, std::make_unique<BevelButtonImpl>(owner))
 {
 }
 

@@ -1,9 +1,9 @@
 #include "canvas.h"
 
-#include "application.h"
 #include "controlimpl.h"
 #include "picture.h"
 #include "picturedata.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -23,6 +23,7 @@ public:
     CanvasImpl *impl = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -59,6 +60,17 @@ public:
 };
 
 CanvasImpl &Of(const Canvas &canvas) { return static_cast<CanvasImpl &>(canvas.Impl()); }
+
+bool CanvasWidget::event(QEvent *event)
+{
+    // Qt drops the mouse events of a disabled widget; the release of a press
+    // the canvas took is still its own.
+    if (event->type() == QEvent::MouseButtonRelease && !isEnabled() && impl && impl->grabbed) {
+        mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+        return true;
+    }
+    return QWidget::event(event);
+}
 
 void CanvasWidget::paintEvent(QPaintEvent *)
 {
@@ -133,7 +145,7 @@ void CanvasWidget::leaveEvent(QEvent *)
 
 } // namespace
 
-Canvas::Canvas(Window &owner, int32_t index) : Control(owner, index, std::make_unique<CanvasImpl>(owner)) {}
+Canvas::Canvas(Window &owner, int32_t index) : Control(index, std::make_unique<CanvasImpl>(owner)) {}
 Canvas::~Canvas() = default;
 
 const std::shared_ptr<Picture> &Canvas::Backdrop() const { return Of(*this).backdrop; }

@@ -28,8 +28,8 @@ CaptionedControlImpl &Of(const CaptionedControl &control) { return static_cast<C
 
 } // namespace
 
-CaptionedControl::CaptionedControl(Window &owner, int32_t index, std::unique_ptr<CaptionedControlImpl> impl)
-    : Control(owner, index, std::move(impl))
+CaptionedControl::CaptionedControl(int32_t index, std::unique_ptr<CaptionedControlImpl> impl)
+    : Control(index, std::move(impl))
 {
 }
 

@@ -20,7 +20,7 @@ public:
     void SetTextUnit(int32_t unit); // only 0 (pixels) is known
 
 protected:
-    CaptionedControl(Window &owner, int32_t index, std::unique_ptr<CaptionedControlImpl> impl);
+    CaptionedControl(int32_t index, std::unique_ptr<CaptionedControlImpl> impl);
 
     bool ApplyProperty(const Property &property) override;
 };

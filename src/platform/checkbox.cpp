@@ -1,8 +1,8 @@
 #include "checkbox.h"
 
-#include "application.h"
 #include "clickthroughwhendisabled.h"
 #include "handlerscope.h"
+#include "runtime.h"
 #include "twostatebuttonimpl.h"
 #include "window.h"
 #include "windowimpl.h"
@@ -41,7 +41,7 @@ CheckBoxImpl &Of(const CheckBox &box) { return static_cast<CheckBoxImpl &>(box.I
 
 } // namespace
 
-CheckBox::CheckBox(Window &owner, int32_t index) : TwoStateButton(owner, index, std::make_unique<CheckBoxImpl>(owner)) {}
+CheckBox::CheckBox(Window &owner, int32_t index) : TwoStateButton(index, std::make_unique<CheckBoxImpl>(owner)) {}
 CheckBox::~CheckBox() = default;
 
 void CheckBox::OnAction(std::function<void(CheckBox &)> handler) { Of(*this).SetAction(std::move(handler)); }

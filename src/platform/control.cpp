@@ -48,9 +48,8 @@ void ControlImpl::SetInitialParent(const std::string &parentName)
 
 // ---- Control
 
-Control::Control(Window &owner, int32_t index, std::unique_ptr<ControlImpl> impl) : impl_(std::move(impl))
+Control::Control(int32_t index, std::unique_ptr<ControlImpl> impl) : impl_(std::move(impl))
 {
-    (void)owner;
     impl_->control = this;
     impl_->index = index;
 }

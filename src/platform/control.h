@@ -51,7 +51,7 @@ public:
     ControlImpl &Impl() const { return *impl_; }
 
 protected:
-    Control(Window &owner, int32_t index, std::unique_ptr<ControlImpl> impl);
+    Control(int32_t index, std::unique_ptr<ControlImpl> impl);
 
     // A subclass takes the properties of its own kind and returns true;
     // unknown names return false and are ignored.

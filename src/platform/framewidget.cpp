@@ -1,17 +1,18 @@
 #include "framewidget.h"
 
-#include "application.h"
 #include "menupresenter.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QToolTip>
+#include <QWindow>
 
 #include <string>
 #include <vector>
@@ -42,10 +43,13 @@ QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
     return nullptr;
 }
 
+void ReleaseOfAHiddenPressOwner(const QObject *receiver, QMouseEvent *event);
+
 // Which widgets a press or release has been offered to, deepest first. Qt
 // offers an event to the widget under the pointer and then to its parents;
 // an event handed straight to the window (as QTest does) skipped the
-// controls, and the window routes it itself.
+// controls, and the window routes it itself. It also sees each release
+// before any widget does, when Qt may be about to drop it.
 class MouseChain : public QObject {
 public:
     static MouseChain &Instance()
@@ -77,6 +81,8 @@ protected:
                 offered.clear();
             }
             offered.push_back(receiver);
+            if (type == QEvent::MouseButtonRelease)
+                ReleaseOfAHiddenPressOwner(receiver, static_cast<QMouseEvent *>(event));
         }
         return false;
     }
@@ -105,6 +111,28 @@ bool Forward(QMouseEvent *event, QWidget *frame, QWidget *target)
     copy.setTimestamp(event->timestamp());
     QCoreApplication::sendEvent(target, &copy);
     return copy.isAccepted();
+}
+
+// Qt forgets the widget that took a press once it is hidden, and then gives
+// the release to no widget at all. It comes to the window system's window
+// first: the control that took the press gets it from there.
+void ReleaseOfAHiddenPressOwner(const QObject *receiver, QMouseEvent *event)
+{
+    const auto *window = qobject_cast<const QWindow *>(receiver);
+    if (!window)
+        return;
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        auto *frame = dynamic_cast<FrameWidget *>(topLevel);
+        if (!frame || frame->windowHandle() != window)
+            continue;
+        WindowImpl *impl = frame->impl;
+        if (!impl || impl->windowGrabbed || !impl->pressOwner || impl->pressOwner->isVisible())
+            return;
+        QWidget *owner = impl->pressOwner;
+        impl->pressOwner = nullptr;
+        Forward(event, frame, owner);
+        return;
+    }
 }
 
 } // namespace
@@ -146,7 +174,7 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    if (event->button() == Qt::RightButton && detail::MenusAsContextMenu()) {
+    if (event->button() == Qt::RightButton && detail::MenusAsContextMenu(impl->owner)) {
         event->accept();
         detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
         return;
@@ -173,8 +201,9 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
 
 void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (impl && !impl->windowGrabbed && impl->pressOwner && MouseChain::Instance().CameStraight(event, this)) {
-        // The control that took the press gets its release, wherever it is.
+    if (impl && !impl->windowGrabbed && impl->pressOwner) {
+        // The control that took the press gets its release, wherever it is
+        // and whichever way it came here.
         QWidget *owner = impl->pressOwner;
         impl->pressOwner = nullptr;
         event->setAccepted(Forward(event, this, owner));

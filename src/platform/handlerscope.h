@@ -19,12 +19,18 @@ public:
 
 bool InHandler();
 
+// An exception has left a handler: the program is on its way to its end.
+bool UnhandledExceptionRecorded();
+
 // Calls a handler from code (a value set, Close called): an exception goes
 // on to the caller, up to the handler that the event loop started.
 void CallHandler(const std::function<void()> &handler);
 
 // Runs `work` from the event loop once no handler is running.
 void WhenIdle(std::function<void()> work);
+
+// Application::Quit: the loop ends once the running handler returns.
+void RequestQuit(int status);
 
 // Called when the first window opens: a Runtime that outlives main (a
 // static) then finds Qt's own globals gone at exit and leaves Qt alone.

@@ -78,7 +78,7 @@ LabelImpl &Of(const Label &label) { return static_cast<LabelImpl &>(label.Impl()
 
 } // namespace
 
-Label::Label(Window &owner, int32_t index) : Control(owner, index, std::make_unique<LabelImpl>(owner)) {}
+Label::Label(Window &owner, int32_t index) : Control(index, std::make_unique<LabelImpl>(owner)) {}
 Label::~Label() = default;
 
 const std::string &Label::Text() const { return Of(*this).text; }

@@ -52,11 +52,4 @@ private:
     std::vector<std::unique_ptr<MenuItem>> children_;
 };
 
-class QuitMenuItem : public MenuItem {
-public:
-    bool IsQuitItem() const override { return true; }
-};
-
-class MenuBar : public MenuItem {};
-
 } // namespace platform

@@ -2,7 +2,10 @@
 
 #include "application.h"
 #include "handlerscope.h"
+#include "menubar.h"
 #include "menuitem.h"
+#include "runtime.h"
+#include "testing.h"
 #include "window.h"
 #include "windowimpl.h"
 #include "windowregistry.h"
@@ -17,6 +20,8 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -61,12 +66,26 @@ bool IsSeparator(const MenuItem &item) { return item.Text() == "-"; }
 // A menu item chosen from a menu, a shortcut or a test.
 void ChooseItem(const std::string &name)
 {
-    RunHandler(name.c_str(), [&] { DispatchMenuItem(name); });
+    if (!UnhandledExceptionRecorded())
+        RunHandler(name.c_str(), [&] { DispatchMenuItem(name); });
 }
 
-// A global bar's actions answer their own keys; in a context menu the
-// window's own actions do (see InstallShortcuts).
-void FillMenu(QMenu &menu, const MenuItem &parent, bool global)
+// An item chosen with its key, or from a global bar (whose platform may
+// also answer keys): its state is brought up to date first, and a hidden or
+// disabled item does nothing.
+void ChooseCheckedItem(const std::string &name)
+{
+    if (!EnableMenuItems())
+        return;
+    MenuBar *bar = CurrentBar();
+    const MenuItem *chosen = bar ? bar->_Lookup(name) : nullptr;
+    if (chosen && chosen->Visible() && ItemEnabled(*chosen))
+        ChooseItem(name);
+}
+
+// The menus show each item's key; the window's own actions answer it (see
+// InstallMenus), so that it works the same in every window and mode.
+void FillMenu(QMenu &menu, const MenuItem &parent, const std::function<void(const std::string &)> &choose)
 {
     for (int32_t i = 0; i < parent.Count(); ++i) {
         const MenuItem &item = *parent.Item(i);
@@ -77,17 +96,17 @@ void FillMenu(QMenu &menu, const MenuItem &parent, bool global)
         if (item.Count() > 0) {
             QMenu *sub = menu.addMenu(QString::fromStdString(item.Text()));
             sub->menuAction()->setVisible(item.Visible());
-            FillMenu(*sub, item, global);
+            FillMenu(*sub, item, choose);
             continue;
         }
         QAction *action = menu.addAction(QString::fromStdString(item.Text()));
         action->setShortcut(ShortcutOf(item.KeyboardShortcut()));
-        action->setShortcutContext(global ? Qt::ApplicationShortcut : Qt::WidgetShortcut);
+        action->setShortcutContext(Qt::WidgetShortcut); // shown, never matched
         action->setMenuRole(item.IsQuitItem() ? QAction::QuitRole : QAction::NoRole);
         action->setVisible(item.Visible());
         action->setEnabled(ItemEnabled(item));
         const std::string name = item.Name();
-        QObject::connect(action, &QAction::triggered, action, [name] { ChooseItem(name); });
+        QObject::connect(action, &QAction::triggered, action, [name, choose] { choose(name); });
     }
 }
 
@@ -101,12 +120,24 @@ void CollectShortcutItems(const MenuItem &parent, std::vector<const MenuItem *> 
     }
 }
 
-#ifdef Q_OS_MACOS
-std::unique_ptr<QMenuBar> g_globalBar;
-std::string g_globalBarBuilt;
+std::optional<bool> g_globalBarForced;
 
-// Names, texts and keys of every item: what the bar is built from. Shown and
-// enabled states are refreshed each time a menu opens.
+// Whether the platform shows menu bars outside the windows: on macOS, and on
+// a Linux desktop that exports them (Qt asks the session bus once for a
+// menu registrar). A parentless bar asks Qt, so that no bar that turns out
+// not to be native ever enters a window.
+bool GlobalBarAvailable()
+{
+    if (g_globalBarForced)
+        return *g_globalBarForced;
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return false;
+    static const bool available = QMenuBar().isNativeMenuBar();
+    return available;
+}
+
+// Names, texts and keys of every item: what a global bar is built from.
+// Shown and enabled states are refreshed each time one of its menus opens.
 void DescribeItems(const MenuItem &parent, std::string &out)
 {
     for (int32_t i = 0; i < parent.Count(); ++i) {
@@ -117,43 +148,69 @@ void DescribeItems(const MenuItem &parent, std::string &out)
     }
 }
 
-void RebuildGlobalBar()
+// The menus of the bar in Qt's own bar, filled again as each one opens.
+std::unique_ptr<QMenuBar> MakeGlobalBar(const MenuBar &bar)
+{
+    auto qtBar = std::make_unique<QMenuBar>();
+    for (int32_t i = 0; i < bar.Count(); ++i) {
+        const MenuItem &menuItem = *bar.Item(i);
+        QMenu *menu = qtBar->addMenu(QString::fromStdString(menuItem.Text()));
+        menu->menuAction()->setVisible(menuItem.Visible());
+        FillMenu(*menu, menuItem, ChooseCheckedItem);
+        // Looked up by name when it opens: the bar may have changed since.
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, name = menuItem.Name()] {
+            if (!EnableMenuItems())
+                return;
+            MenuBar *current = CurrentBar();
+            const MenuItem *source = current ? current->Child(name) : nullptr;
+            menu->clear();
+            if (source)
+                FillMenu(*menu, *source, ChooseCheckedItem);
+        });
+    }
+    return qtBar;
+}
+
+// A window's copy of the global bar. It is attached to the window (a Linux
+// desktop knows each menu bar by its window) and takes no room in it: a
+// native bar is never drawn there, and one that Qt does not report native
+// is dropped, so the menus open from a right-click instead. Only a test
+// that pretends the platform has a global bar keeps one that is not
+// native, hidden.
+void InstallGlobalBar(WindowImpl &impl)
 {
     MenuBar *bar = CurrentBar();
-    std::string wanted;
-    if (bar)
-        DescribeItems(*bar, wanted);
-    if (g_globalBar && wanted == g_globalBarBuilt)
+    const bool wanted = bar && bar->Count() > 0 && !impl.closing && GlobalBarAvailable();
+    std::string description;
+    if (wanted)
+        DescribeItems(*bar, description);
+    if (wanted == bool(impl.globalBar) && description == impl.globalBarBuilt)
         return;
     // Made anew, so that the menus of the old bar go with it, once the
     // event that may come from one of them has been handled.
-    if (g_globalBar)
-        g_globalBar.release()->deleteLater();
-    g_globalBarBuilt = wanted;
-    if (!bar)
+    if (impl.globalBar)
+        impl.globalBar.release()->deleteLater();
+    impl.globalBarBuilt.clear();
+    if (!wanted)
         return;
-    g_globalBar = std::make_unique<QMenuBar>(nullptr);
-    for (int32_t i = 0; i < bar->Count(); ++i) {
-        const MenuItem &menuItem = *bar->Item(i);
-        QMenu *menu = g_globalBar->addMenu(QString::fromStdString(menuItem.Text()));
-        menu->menuAction()->setVisible(menuItem.Visible());
-        const MenuItem *source = &menuItem;
-        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, source] {
-            EnableMenuItems();
-            menu->clear();
-            FillMenu(*menu, *source, true);
-        });
-        FillMenu(*menu, menuItem, true);
-    }
+    std::unique_ptr<QMenuBar> qtBar = MakeGlobalBar(*bar);
+    if (!qtBar->isNativeMenuBar() && !g_globalBarForced)
+        return;
+    qtBar->setParent(impl.frame.get());
+    qtBar->hide();
+    impl.globalBar = std::move(qtBar);
+    impl.globalBarBuilt = std::move(description);
 }
-#endif
 
 } // namespace
 
-void EnableMenuItems()
+bool EnableMenuItems()
 {
+    if (UnhandledExceptionRecorded())
+        return false;
     if (Application *app = Application::Current())
-        RunHandler("EnableMenuItems", [app] { app->Event_EnableMenuItems(); });
+        return RunHandler("EnableMenuItems", [app] { app->Event_EnableMenuItems(); });
+    return true;
 }
 
 bool ItemEnabled(const MenuItem &item)
@@ -201,14 +258,10 @@ bool DispatchMenuItem(std::string_view name)
     return took;
 }
 
-bool MenusAsContextMenu()
+bool MenusAsContextMenu(const Window &window)
 {
-#ifdef Q_OS_MACOS
-    return false;
-#else
     MenuBar *bar = CurrentBar();
-    return bar && bar->Count() > 0;
-#endif
+    return bar && bar->Count() > 0 && !window.Impl().globalBar;
 }
 
 void OpenContextMenu(Window &window, const QPoint &globalPos)
@@ -216,24 +269,23 @@ void OpenContextMenu(Window &window, const QPoint &globalPos)
     MenuBar *bar = CurrentBar();
     if (!bar)
         return;
-    EnableMenuItems();
-    if (!IsOpen(&window))
+    if (!EnableMenuItems() || !IsOpen(&window))
         return;
     WindowImpl &impl = window.Impl();
     if (impl.contextMenu)
         impl.contextMenu.release()->deleteLater();
     impl.contextMenu = std::make_unique<QMenu>(impl.frame.get());
-    FillMenu(*impl.contextMenu, *bar, false);
+    FillMenu(*impl.contextMenu, *bar, ChooseItem);
     impl.contextMenu->popup(globalPos);
 }
 
-void InstallShortcuts(Window &window)
+void InstallMenus(Window &window)
 {
     WindowImpl &impl = window.Impl();
+    InstallGlobalBar(impl);
     MenuBar *bar = CurrentBar();
     std::vector<const MenuItem *> items;
-    // A global menu bar answers the keys itself.
-    if (bar && !impl.closing && MenusAsContextMenu())
+    if (bar && !impl.closing)
         CollectShortcutItems(*bar, items);
     std::string wanted;
     for (const MenuItem *item : items)
@@ -253,13 +305,7 @@ void InstallShortcuts(Window &window)
         action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
         action->setShortcutContext(Qt::WindowShortcut);
         const std::string name = item->Name();
-        QObject::connect(action.get(), &QAction::triggered, action.get(), [name] {
-            EnableMenuItems();
-            MenuBar *bar = CurrentBar();
-            const MenuItem *chosen = bar ? bar->_Lookup(name) : nullptr;
-            if (chosen && chosen->Visible() && ItemEnabled(*chosen))
-                ChooseItem(name);
-        });
+        QObject::connect(action.get(), &QAction::triggered, action.get(), [name] { ChooseCheckedItem(name); });
         impl.frame->addAction(action.get());
         impl.shortcutActions.push_back(std::move(action));
     }
@@ -268,10 +314,7 @@ void InstallShortcuts(Window &window)
 void MenusChanged()
 {
     for (Window *window : OpenWindows())
-        InstallShortcuts(*window);
-#ifdef Q_OS_MACOS
-    RebuildGlobalBar();
-#endif
+        InstallMenus(*window);
 }
 
 Window *FrontWindow()
@@ -306,7 +349,8 @@ namespace testing {
 bool ChooseMenuItem(std::string_view itemName)
 {
     bool took = false;
-    detail::EnableMenuItems();
+    if (!detail::EnableMenuItems())
+        return false;
     // As the user would: a hidden or disabled item of the bar cannot be chosen.
     MenuBar *bar = detail::CurrentBar();
     if (const MenuItem *item = bar ? bar->_Lookup(itemName) : nullptr)
@@ -315,6 +359,14 @@ bool ChooseMenuItem(std::string_view itemName)
     RunHandler(std::string(itemName).c_str(), [&] { took = detail::DispatchMenuItem(itemName); });
     return took;
 }
+
+void SetGlobalMenuBar(std::optional<bool> available)
+{
+    detail::g_globalBarForced = available;
+    detail::MenusChanged();
+}
+
+QWidget *GlobalMenuBarOf(const Window &window) { return window.Impl().globalBar.get(); }
 
 } // namespace testing
 

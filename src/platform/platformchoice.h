@@ -5,8 +5,8 @@
 namespace platform::detail {
 
 // Before the QApplication: under Wayland a program cannot place its
-// windows, so where X11 (XWayland) is there too it is chosen, unless
-// QT_QPA_PLATFORM says otherwise.
+// windows, so where X11 (XWayland) is there too it is chosen first, with
+// Wayland as the fallback, unless QT_QPA_PLATFORM says otherwise.
 void PreferX11();
 
 } // namespace platform::detail

@@ -1,8 +1,8 @@
 #include "pushbutton.h"
 
-#include "application.h"
 #include "captionedcontrolimpl.h"
 #include "clickthroughwhendisabled.h"
+#include "runtime.h"
 #include "takeproperty.h"
 #include "window.h"
 #include "windowimpl.h"
@@ -62,7 +62,7 @@ PushButtonImpl &Of(const PushButton &button) { return static_cast<PushButtonImpl
 } // namespace
 
 PushButton::PushButton(Window &owner, int32_t index)
-    : CaptionedControl(owner, index, std::make_unique<PushButtonImpl>(owner))
+    : CaptionedControl(index, std::make_unique<PushButtonImpl>(owner))
 {
 }
 

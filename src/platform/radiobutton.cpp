@@ -1,8 +1,8 @@
 #include "radiobutton.h"
 
-#include "application.h"
 #include "clickthroughwhendisabled.h"
 #include "handlerscope.h"
+#include "runtime.h"
 #include "twostatebuttonimpl.h"
 #include "window.h"
 #include "windowimpl.h"
@@ -90,7 +90,7 @@ RadioButtonImpl &Of(const RadioButton &button) { return static_cast<RadioButtonI
 } // namespace
 
 RadioButton::RadioButton(Window &owner, int32_t index)
-    : TwoStateButton(owner, index, std::make_unique<RadioButtonImpl>(owner))
+    : TwoStateButton(index, std::make_unique<RadioButtonImpl>(owner))
 {
 }
 

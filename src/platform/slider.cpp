@@ -1,8 +1,8 @@
 #include "slider.h"
 
-#include "application.h"
 #include "controlimpl.h"
 #include "handlerscope.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -82,7 +82,7 @@ SliderImpl &Of(const Slider &slider) { return static_cast<SliderImpl &>(slider.I
 
 } // namespace
 
-Slider::Slider(Window &owner, int32_t index) : Control(owner, index, std::make_unique<SliderImpl>(owner)) {}
+Slider::Slider(Window &owner, int32_t index) : Control(index, std::make_unique<SliderImpl>(owner)) {}
 Slider::~Slider() = default;
 
 int32_t Slider::Minimum() const { return Of(*this).minimum; }

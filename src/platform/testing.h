@@ -2,7 +2,11 @@
 
 // Hooks for tests: the clock, the screens, the settings folder, the colour
 // picker's answer, menu choices and access to the Qt widgets underneath.
-// The program itself never calls these.
+// The program itself never calls these. Each hook lives beside what it
+// sets: date.cpp (the clock), screen.cpp (the screens), folderitem.cpp (the
+// settings folder), selectcolor.cpp (the colour picker), menupresenter.cpp
+// (menu choices), window.cpp and control.cpp (widgets, windows), runtime.cpp
+// (the quit request).
 
 #include "color.h"
 #include "screen.h"
@@ -41,6 +45,12 @@ void SetColorChoice(std::function<std::optional<Color>(Color initial, std::strin
 // Chooses a menu item as the user would; false when no handler took it.
 bool ChooseMenuItem(std::string_view itemName);
 
+// Whether the platform shows menu bars outside the windows: true or false
+// pretends it does or does not, nullopt asks Qt again.
+void SetGlobalMenuBar(std::optional<bool> available);
+// The menu bar (a QMenuBar) that the platform shows for the window, or none.
+QWidget *GlobalMenuBarOf(const Window &window);
+
 QWidget *WidgetOf(const Control &control);
 QWidget *WidgetOf(const Window &window);
 double OpacityOf(const Window &window);
@@ -51,5 +61,8 @@ void DestroyAllWindows();
 // The status Quit asked for, or nullopt when nothing asked to quit.
 std::optional<int> QuitRequested();
 void ClearQuitRequest();
+
+// Forgets that an exception left a handler, which stops the menus for good.
+void ClearUnhandledException();
 
 } // namespace platform::testing

@@ -1,8 +1,8 @@
 #include "timer.h"
 
-#include "application.h"
 #include "controlimpl.h"
 #include "handlerscope.h"
+#include "runtime.h"
 #include "window.h"
 #include "windowimpl.h"
 
@@ -90,7 +90,7 @@ TimerImpl &Of(const Timer &timer) { return static_cast<TimerImpl &>(timer.Impl()
 
 } // namespace
 
-Timer::Timer(Window &owner, int32_t index) : Control(owner, index, std::make_unique<TimerImpl>(owner)) {}
+Timer::Timer(Window &owner, int32_t index) : Control(index, std::make_unique<TimerImpl>(owner)) {}
 Timer::~Timer() = default;
 
 int32_t Timer::Mode() const { return Of(*this).mode; }

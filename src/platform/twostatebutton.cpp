@@ -11,8 +11,8 @@ TwoStateButtonImpl &Of(const TwoStateButton &button) { return static_cast<TwoSta
 
 } // namespace
 
-TwoStateButton::TwoStateButton(Window &owner, int32_t index, std::unique_ptr<TwoStateButtonImpl> impl)
-    : CaptionedControl(owner, index, std::move(impl))
+TwoStateButton::TwoStateButton(int32_t index, std::unique_ptr<TwoStateButtonImpl> impl)
+    : CaptionedControl(index, std::move(impl))
 {
 }
 

@@ -19,7 +19,7 @@ public:
     void SetValue(bool value);
 
 protected:
-    TwoStateButton(Window &owner, int32_t index, std::unique_ptr<TwoStateButtonImpl> impl);
+    TwoStateButton(int32_t index, std::unique_ptr<TwoStateButtonImpl> impl);
 
     bool ApplyProperty(const Property &property) override;
 };

@@ -1,10 +1,10 @@
 #include "window.h"
 
-#include "application.h"
 #include "control.h"
 #include "controlimpl.h"
 #include "handlerscope.h"
 #include "menupresenter.h"
+#include "runtime.h"
 #include "testing.h"
 #include "windowimpl.h"
 #include "windowregistry.h"
@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 
 #include <algorithm>
@@ -79,6 +80,7 @@ WindowImpl::WindowImpl(Window &owner, std::string className)
 WindowImpl::~WindowImpl()
 {
     frame->impl = nullptr;
+    globalBar.reset();
     contextMenu.reset();
     shortcutActions.clear();
     controls.clear();
@@ -165,6 +167,9 @@ void WindowImpl::CloseRequested(bool fromCode)
 
 void WindowImpl::DropMenus()
 {
+    if (globalBar)
+        globalBar.release()->deleteLater();
+    globalBarBuilt.clear();
     if (contextMenu)
         contextMenu.release()->deleteLater();
     for (auto &action : shortcutActions) {
@@ -371,7 +376,7 @@ Window &OpenWindow(std::unique_ptr<Window> window)
         w.CreateControls();
         w.AddMenuHandlers();
     });
-    detail::InstallShortcuts(w);
+    detail::InstallMenus(w);
     detail::CallHandler([&] {
         impl.controlsOpened = true;
         // Controls made by an Open handler run their Open when bound.

@@ -17,6 +17,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 
 namespace platform {
 
@@ -51,13 +52,17 @@ public:
     bool windowGrabbed = false; // the window took the press in progress
     QPointer<QWidget> pressOwner; // or the control that took it
 
-    // Declared first, destroyed last: the controls and actions go before it.
+    // Declared before `controls`, so destroyed after them: the controls'
+    // widgets (and the menus below) live inside it.
     std::unique_ptr<FrameWidget> frame;
     std::map<std::string, std::function<bool()>> menuHandlers;
     std::vector<std::unique_ptr<Control>> controls;
     std::vector<std::unique_ptr<QAction>> shortcutActions;
     std::string shortcutsInstalled; // what shortcutActions answer, to rebuild only on change
     std::unique_ptr<QMenu> contextMenu;
+    // The menu bar the platform shows outside this window, or none.
+    std::unique_ptr<QMenuBar> globalBar;
+    std::string globalBarBuilt; // what globalBar was built from, to rebuild only on change
 
     void ApplyFlags();
     void ApplyBackColor();

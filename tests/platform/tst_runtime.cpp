@@ -3,6 +3,7 @@
 #include "testwindow.h"
 
 #include "platform/application.h"
+#include "platform/runtime.h"
 #include "platform/platformchoice.h"
 #include "platform/exceptions.h"
 #include "platform/testing.h"
@@ -147,7 +148,7 @@ void RuntimeTest::x11PreferredOverWayland_data()
     QTest::addColumn<bool>("x11");
     QTest::addColumn<QByteArray>("chosen"); // given beforehand: kept
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("both: X11") << true << true << QByteArray() << QByteArray("xcb");
+    QTest::newRow("both: X11, then Wayland") << true << true << QByteArray() << QByteArray("xcb;wayland");
     QTest::newRow("Wayland only: left to Qt") << true << false << QByteArray() << QByteArray();
     QTest::newRow("X11 only: left to Qt") << false << true << QByteArray() << QByteArray();
     QTest::newRow("a chosen platform is kept") << true << true << QByteArray("wayland") << QByteArray("wayland");

@@ -101,6 +101,8 @@ private slots:
     void sliderBoundsAndChanges();
     void sliderListValueAfterItsRange();
     void canvasThatTakesThePressGetsItsMouseUpAnywhere();
+    void canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp_data();
+    void canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp();
     void pressesNoControlTakesReachTheWindow_data();
     void pressesNoControlTakesReachTheWindow();
     void clickInWindowCoordinatesReachesTheControl_data();
@@ -114,8 +116,11 @@ private slots:
     void timerWaitsForAModalLoop();
     void timerWaitsForTheColourPicker();
     void noTickBeforeOpenHasEnded();
-    void closeBoxOrderAndDestruction();
+    void closeOrderAndDestruction_data();
+    void closeOrderAndDestruction();
+    void closeRefusedKeepsTheWindow_data();
     void closeRefusedKeepsTheWindow();
+    void hideKeepsTheWindowAndShowBringsItBack();
     void dayCellTextFits();
     void labelTooltipThoughTheMouseGoesThrough();
     void backColorReachesOpaqueLabels();
@@ -412,6 +417,53 @@ void WindowsTest::canvasThatTakesThePressGetsItsMouseUpAnywhere()
     QCOMPARE(Joined(log), QString("down 1,1; up 280,290"));
 }
 
+void WindowsTest::canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp_data()
+{
+    QTest::addColumn<QString>("change"); // hide, disable
+    QTest::addColumn<bool>("inMouseDown"); // else between press and release
+    QTest::newRow("hidden by its MouseDown") << "hide" << true;
+    QTest::newRow("disabled by its MouseDown") << "disable" << true;
+    QTest::newRow("hidden before the release") << "hide" << false;
+    QTest::newRow("disabled before the release") << "disable" << false;
+}
+
+// As a day button that hides itself when pressed: the press is still its own.
+void WindowsTest::canvasHiddenOrDisabledAfterItsPressStillGetsItsMouseUp()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, inMouseDown);
+    std::vector<std::string> log;
+    Canvas *button = nullptr;
+    auto apply = [&] { change == "hide" ? button->SetVisible(false) : button->SetEnabled(false); };
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.layout = [](TestWindow &self) { self._SetProperties({{"Width", 102}, {"Height", 114}}); };
+        w.create = [&](TestWindow &self) {
+            button = &AddControl<Canvas>(self, "Button", Place(20, 10, 22, 15));
+            button->OnMouseDown([&](Canvas &, int32_t x, int32_t y) {
+                log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+                if (inMouseDown)
+                    apply();
+                return true;
+            });
+            button->OnMouseUp([&](Canvas &, int32_t x, int32_t y) {
+                log.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+            });
+        };
+        w.mouseDown = [](int32_t, int32_t) { return true; };
+    });
+    QTest::mousePress(W(window), Qt::LeftButton, {}, QPoint(25, 12));
+    if (!inMouseDown)
+        apply();
+    QTest::mouseRelease(W(window), Qt::LeftButton, {}, QPoint(26, 13));
+    QCOMPARE(Joined(log), QString("down 5,2; up 6,3"));
+    QCOMPARE(Presses(window.log), QString()); // the window had no part in it
+
+    // The next press there is the window's: the canvas no longer takes it.
+    QTest::mouseClick(W(window), Qt::LeftButton, {}, QPoint(25, 12));
+    QCOMPARE(Presses(window.log), QString("MouseDown 25,12; MouseUp 25,12"));
+    QCOMPARE(log.size(), size_t(2));
+}
+
 void WindowsTest::pressesNoControlTakesReachTheWindow_data()
 {
     QTest::addColumn<QString>("what");
@@ -681,15 +733,26 @@ void WindowsTest::noTickBeforeOpenHasEnded()
     QCOMPARE(log.front(), std::string("open ends"));
 }
 
-void WindowsTest::closeBoxOrderAndDestruction()
+void WindowsTest::closeOrderAndDestruction_data()
 {
+    QTest::addColumn<bool>("fromCode"); // else the close box
+    QTest::newRow("the close box") << false;
+    QTest::newRow("Close from code") << true;
+}
+
+void WindowsTest::closeOrderAndDestruction()
+{
+    QFETCH(bool, fromCode);
     bool destroyed = false;
     bool foundInClose = true;
     TestWindow &window = OpenTestWindow([&](TestWindow &w) {
         w.destroyed = &destroyed;
         w.close = [&] { foundInClose = FindWindow("Closing") != nullptr; };
     }, "Closing");
-    QVERIFY(W(window)->close()); // as the close box does: it went
+    if (fromCode)
+        window.Close();
+    else
+        QVERIFY(W(window)->close()); // as the close box does: it went
     QCOMPARE(Joined(window.log), QString("CancelClose; Close"));
     QVERIFY(foundInClose);
     QCOMPARE(FindWindow("Closing"), nullptr);
@@ -697,13 +760,44 @@ void WindowsTest::closeBoxOrderAndDestruction()
     QTRY_VERIFY(destroyed);
 }
 
+void WindowsTest::closeRefusedKeepsTheWindow_data() { closeOrderAndDestruction_data(); }
+
 void WindowsTest::closeRefusedKeepsTheWindow()
 {
-    TestWindow &window = OpenTestWindow([](TestWindow &w) { w.cancelClose = [] { return true; }; }, "Stays");
-    QVERIFY(!W(window)->close());
+    QFETCH(bool, fromCode);
+    bool destroyed = false;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) {
+        w.destroyed = &destroyed;
+        w.cancelClose = [] { return true; };
+    }, "Stays");
+    if (fromCode)
+        window.Close();
+    else
+        QVERIFY(!W(window)->close());
     QCOMPARE(Joined(window.log), QString("CancelClose"));
     QCOMPARE(FindWindow("Stays"), &window);
     QVERIFY(W(window)->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(!destroyed);
+}
+
+void WindowsTest::hideKeepsTheWindowAndShowBringsItBack()
+{
+    bool destroyed = false;
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) { w.destroyed = &destroyed; }, "Kept");
+    window.Hide();
+    QCoreApplication::processEvents();
+    QVERIFY(!window.Visible());
+    QVERIFY(!W(window)->isVisible());
+    QCOMPARE(FindWindow("Kept"), &window);
+    QVERIFY(!destroyed);
+    for (const std::string &entry : window.log) // neither CancelClose nor Close ran
+        QVERIFY2(!entry.ends_with("Close"), entry.c_str());
+
+    window.Show();
+    QVERIFY(window.Visible());
+    QVERIFY(W(window)->isVisible());
+    QCOMPARE(&ImplicitInstance<TestWindow>("Kept"), &window);
 }
 
 void WindowsTest::dayCellTextFits()

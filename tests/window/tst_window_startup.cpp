@@ -10,6 +10,7 @@
 #include "platform/bevelbutton.h"
 #include "platform/captionedcontrol.h"
 #include "platform/checkbox.h"
+#include "platform/menubar.h"
 #include "platform/menuitem.h"
 #include "platform/pushbutton.h"
 #include "platform/radiobutton.h"
