@@ -353,17 +353,42 @@ struct Decoder {
             return true;
         if (!spend(qint64(yEnd - yBegin) * (xEnd - xBegin)))
             return false;
+        // The source column of each destination column, found once; they
+        // only grow from left to right, so those inside the decoded pixels
+        // are one run of destination columns, from first on.
+        std::vector<int> columns;
+        columns.reserve(size_t(xEnd - xBegin));
+        int first = xEnd;
+        for (int x = xBegin; x < xEnd; ++x) {
+            const int sx = src.left - bounds.left + int(qint64(x) * src.width() / dst.width());
+            if (sx >= bounds.width())
+                break;
+            if (sx < 0)
+                continue;
+            first = std::min(first, x);
+            columns.push_back(sx);
+        }
+        // Unscaled rows, and rows that repeat the one above, are copied whole.
+        const size_t count = columns.size();
+        const bool unscaled = count == 0 || size_t(columns.back() - columns.front()) == count - 1;
+        int previousSy = -1;
+        const QRgb *previous = nullptr;
         for (int y = yBegin; y < yEnd; ++y) {
             const int sy = src.top - bounds.top + int(qint64(y) * src.height() / dst.height());
             if (sy < 0 || sy >= rows)
                 continue;
+            QRgb *out = reinterpret_cast<QRgb *>(canvas.scanLine(dy0 + y)) + dx0 + first;
             const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(sy));
-            QRgb *out = reinterpret_cast<QRgb *>(canvas.scanLine(dy0 + y));
-            for (int x = xBegin; x < xEnd; ++x) {
-                const int sx = src.left - bounds.left + int(qint64(x) * src.width() / dst.width());
-                if (sx >= 0 && sx < bounds.width())
-                    out[dx0 + x] = in[sx];
+            if (sy == previousSy) {
+                std::memcpy(out, previous, count * sizeof(QRgb));
+            } else if (unscaled) {
+                std::memcpy(out, in + (count ? columns.front() : 0), count * sizeof(QRgb));
+            } else {
+                for (size_t i = 0; i < count; ++i)
+                    out[i] = in[columns[i]];
             }
+            previousSy = sy;
+            previous = out;
             painted = true;
         }
         return true;

@@ -86,6 +86,7 @@ private slots:
     void matchesImageMagickReference();
     void decodesEveryRasterKind_data();
     void decodesEveryRasterKind();
+    void placesAndScalesIntoTheFrame_data();
     void placesAndScalesIntoTheFrame();
     void keepsEveryPixelAtTheHeadersResolution();
     void refusesDamagedFiles_data();
@@ -258,18 +259,41 @@ void TestPictDecoder::decodesEveryRasterKind()
     QVERIFY2(SamePixels(decodePict(file), expected, &why), qPrintable(why));
 }
 
+void TestPictDecoder::placesAndScalesIntoTheFrame_data()
+{
+    // A 3 by 2 frame at 10, 20 and one row of four source pixels, red, green,
+    // blue and black, at 0, 0; a part of it drawn into a rectangle given in
+    // the frame's coordinates. What is not drawn stays white.
+    QTest::addColumn<QRect>("source"); // left, top, width, height in the source's coordinates
+    QTest::addColumn<QRect>("destination");
+    QTest::addColumn<QImage>("expected");
+    QTest::newRow("one column drawn 2 by 2 at the second column")
+        << QRect(2, 0, 1, 1) << QRect(21, 10, 2, 2) << Rows({{kWhite, kBlue, kBlue}, {kWhite, kBlue, kBlue}});
+    QTest::newRow("unscaled, at the top left")
+        << QRect(1, 0, 3, 1) << QRect(20, 10, 3, 1) << Rows({{kGreen, kBlue, kBlack}, {kWhite, kWhite, kWhite}});
+    QTest::newRow("four columns drawn into two")
+        << QRect(0, 0, 4, 1) << QRect(20, 11, 2, 1) << Rows({{kWhite, kWhite, kWhite}, {kRed, kBlue, kWhite}});
+    QTest::newRow("two columns drawn four wide from left of the frame")
+        << QRect(0, 0, 2, 1) << QRect(19, 10, 4, 2) << Rows({{kRed, kGreen, kGreen}, {kRed, kGreen, kGreen}});
+    QTest::newRow("source reaching left of the pixels")
+        << QRect(-1, 0, 3, 1) << QRect(20, 10, 3, 1) << Rows({{kWhite, kRed, kGreen}, {kWhite, kWhite, kWhite}});
+    QTest::newRow("source reaching right of the pixels")
+        << QRect(2, 0, 3, 1) << QRect(20, 10, 3, 2) << Rows({{kBlue, kBlack, kWhite}, {kBlue, kBlack, kWhite}});
+}
+
 void TestPictDecoder::placesAndScalesIntoTheFrame()
 {
-    // A frame at 10, 20; the right pixel column of a 2 by 1 source drawn 2 by 2
-    // at the frame's second column. The rest of the picture stays white.
+    QFETCH(QRect, source);
+    QFETCH(QRect, destination);
+    QFETCH(QImage, expected);
+    const auto rect = [](PictBytes &p, const QRect &r) { p.rect(r.top(), r.left(), r.bottom() + 1, r.right() + 1); };
     PictBytes p = PictBytes::Version2(3, 2, true, 10, 20);
-    p.op(0x009A).u32(0xFF).pixMap(8, 2, 1, 32, 1, 3);
-    p.rect(0, 1, 1, 2).rect(10, 21, 12, 23).u16(0);
-    p.bytes({0, 255, 0, 0, 0, 0, 0, 255});
-    p.end();
+    p.op(0x009A).u32(0xFF).pixMap(16, 4, 1, 32, 1, 3);
+    rect(p, source);
+    rect(p, destination);
+    p.u16(0).bytes({0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0}).end();
     QString why;
-    QVERIFY2(SamePixels(decodePict(p), Rows({{kWhite, kBlue, kBlue}, {kWhite, kBlue, kBlue}}), &why),
-             qPrintable(why));
+    QVERIFY2(SamePixels(decodePict(p), expected, &why), qPrintable(why));
 }
 
 void TestPictDecoder::keepsEveryPixelAtTheHeadersResolution()
