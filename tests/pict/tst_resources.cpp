@@ -116,7 +116,11 @@ void TestResources::loadsEveryPictureFromTheResourcesFolder()
 void TestResources::loadsFromAnInstallPrefix()
 {
     // Install the pictures as the package does, put a copy of this test in
-    // the prefix's bin and let it load every picture from there.
+    // the prefix's program folder and let it load every picture from there.
+    const QString bindir = QStringLiteral(TOVY_INSTALL_BINDIR);
+    const QString picturesdir = QStringLiteral(TOVY_INSTALL_PICTURESDIR);
+    if (QDir::isAbsolutePath(bindir) || QDir::isAbsolutePath(picturesdir))
+        QSKIP("the install folders are absolute paths, outside any prefix");
     const QString prefix = folder_->path();
     QProcess install;
     install.start(QStringLiteral(TOVY_CMAKE_COMMAND),
@@ -124,11 +128,12 @@ void TestResources::loadsFromAnInstallPrefix()
                    QStringLiteral("--component"), QStringLiteral("tovy_resources")});
     QVERIFY(install.waitForFinished(60000));
     QCOMPARE(install.exitCode(), 0);
-    QVERIFY(QFile::exists(prefix + QStringLiteral("/share/tovy/Blank.PCT")));
+    QVERIFY(QFile::exists(prefix + u'/' + picturesdir + QStringLiteral("/Blank.PCT")));
     QVERIFY(!QDir(prefix + QStringLiteral("/Resources")).exists());
 
-    QVERIFY(QDir(prefix).mkpath(QStringLiteral("bin")));
-    const QString copy = prefix + QStringLiteral("/bin/") + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QVERIFY(QDir(prefix).mkpath(bindir));
+    const QString copy =
+        prefix + u'/' + bindir + u'/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
     QProcess run;
     run.start(copy, {QStringLiteral("loadsEveryPictureFromTheResourcesFolder"),
