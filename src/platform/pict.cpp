@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -13,9 +14,10 @@ namespace {
 
 constexpr qsizetype kFileHeaderBytes = 512;
 
-// Decoding and painting work allowed for one file, in pixels: a few times the
-// largest canvas, so that a hostile file of many small rasters that each
-// repaint the whole picture still ends quickly.
+// Decoding and painting work allowed for one file, in pixels written plus
+// bytes of pixel data read: a few times the largest canvas, so that a
+// hostile file of many small rasters that each repaint the whole picture, or
+// of rows much longer than their pixels, still ends quickly.
 constexpr qint64 kWorkBudget = qint64(8) * kMaxPictSide * kMaxPictSide;
 
 // Big-endian reads within the file; a read past the end marks the reader
@@ -192,13 +194,15 @@ bool readPixMap(Reader &r, bool direct, PixMap &pm)
     return true;
 }
 
-// PackBits, in units of one or two bytes. Output past the row is dropped;
-// false when the data ends inside a run.
+// PackBits, in units of one or two bytes. Each run writes only what fits in
+// the row, and the runs after the row is full are not looked at, so that a
+// row of long runs costs no more than its pixels; false when the data ends
+// inside a run before the row is full.
 bool unpackBits(const uchar *in, qsizetype inLen, uchar *out, qsizetype outLen, int unit)
 {
     qsizetype i = 0;
     qsizetype o = 0;
-    while (i < inLen) {
+    while (i < inLen && o < outLen) {
         const int n = in[i++];
         if (n < 128) {
             const qsizetype bytes = qsizetype(n + 1) * unit;
@@ -211,9 +215,14 @@ bool unpackBits(const uchar *in, qsizetype inLen, uchar *out, qsizetype outLen, 
         } else if (n > 128) {
             if (unit > inLen - i)
                 return false;
-            for (int c = 0; c < 257 - n; ++c)
-                for (int k = 0; k < unit && o < outLen; ++k)
-                    out[o++] = in[i + k];
+            const qsizetype room = std::min(qsizetype(257 - n) * unit, outLen - o);
+            if (unit == 1) {
+                std::memset(out + o, in[i], size_t(room));
+            } else {
+                for (qsizetype k = 0; k < room; ++k)
+                    out[o + k] = in[i + k % unit];
+            }
+            o += room;
             i += unit;
         }
     }
@@ -228,7 +237,7 @@ struct Decoder {
     const QByteArray &file;
     qsizetype origin;
     QImage canvas;
-    Rect frame;
+    Rect frame; // the picture's bounds in its own coordinates, which the canvas covers
     qint64 work = 0;
     bool painted = false;
 
@@ -277,11 +286,11 @@ struct Decoder {
             if (packed) {
                 const int count = pm.rowBytes > 250 ? r.u16() : r.u8();
                 const uchar *data = r.take(count);
-                if (!data || !unpackBits(data, count, row.data(), rowLen, unit))
+                if (!data || !spend(count) || !unpackBits(data, count, row.data(), rowLen, unit))
                     return y;
             } else {
                 const uchar *data = r.take(rowLen);
-                if (!data)
+                if (!data || !spend(rowLen))
                     return y;
                 std::memcpy(row.data(), data, size_t(rowLen));
             }
@@ -344,17 +353,42 @@ struct Decoder {
             return true;
         if (!spend(qint64(yEnd - yBegin) * (xEnd - xBegin)))
             return false;
+        // The source column of each destination column, found once; they
+        // only grow from left to right, so those inside the decoded pixels
+        // are one run of destination columns, from first on.
+        std::vector<int> columns;
+        columns.reserve(size_t(xEnd - xBegin));
+        int first = xEnd;
+        for (int x = xBegin; x < xEnd; ++x) {
+            const int sx = src.left - bounds.left + int(qint64(x) * src.width() / dst.width());
+            if (sx >= bounds.width())
+                break;
+            if (sx < 0)
+                continue;
+            first = std::min(first, x);
+            columns.push_back(sx);
+        }
+        // Unscaled rows, and rows that repeat the one above, are copied whole.
+        const size_t count = columns.size();
+        const bool unscaled = count == 0 || size_t(columns.back() - columns.front()) == count - 1;
+        int previousSy = -1;
+        const QRgb *previous = nullptr;
         for (int y = yBegin; y < yEnd; ++y) {
             const int sy = src.top - bounds.top + int(qint64(y) * src.height() / dst.height());
             if (sy < 0 || sy >= rows)
                 continue;
+            QRgb *out = reinterpret_cast<QRgb *>(canvas.scanLine(dy0 + y)) + dx0 + first;
             const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(sy));
-            QRgb *out = reinterpret_cast<QRgb *>(canvas.scanLine(dy0 + y));
-            for (int x = xBegin; x < xEnd; ++x) {
-                const int sx = src.left - bounds.left + int(qint64(x) * src.width() / dst.width());
-                if (sx >= 0 && sx < bounds.width())
-                    out[dx0 + x] = in[sx];
+            if (sy == previousSy) {
+                std::memcpy(out, previous, count * sizeof(QRgb));
+            } else if (unscaled) {
+                std::memcpy(out, in + (count ? columns.front() : 0), count * sizeof(QRgb));
+            } else {
+                for (size_t i = 0; i < count; ++i)
+                    out[i] = in[columns[i]];
             }
+            previousSy = sy;
+            previous = out;
             painted = true;
         }
         return true;
@@ -456,6 +490,35 @@ struct Decoder {
         }
     }
 
+    // The header opcode of a version 2 picture, when it comes first. An
+    // extended header (version -2) gives the picture's resolution and its
+    // bounds at that resolution; its drawing is placed in those bounds (they
+    // are what QuickDraw maps onto the destination when it draws the
+    // picture), while the frame is the same area at 72 dpi. The canvas is
+    // these bounds, one pixel for each pixel of the picture's rasters, so
+    // that a 144-dpi picture keeps all its detail; its resolution goes with
+    // the image. At 72 dpi the two agree.
+    void readHeaderOpcode(Reader &r, int &dotsPerMeterX, int &dotsPerMeterY)
+    {
+        Reader peek = r;
+        if (peek.u16() != 0x0C00 || peek.s16() != -2)
+            return;
+        peek.skip(2); // reserved
+        const uint32_t hRes = peek.u32();
+        const uint32_t vRes = peek.u32();
+        const Rect bounds = readRect(peek);
+        if (peek.failed() || bounds.width() <= 0 || bounds.height() <= 0)
+            return; // no usable bounds: the frame holds
+        frame = bounds;
+        // Fixed-point dots per inch, from 1 to 32767, to dots per metre.
+        const auto perMetre = [](uint32_t fixed) { return int(std::lround(fixed / 65536.0 / 0.0254)); };
+        const auto sensible = [](uint32_t fixed) { return fixed >= 0x10000 && fixed < 0x80000000u; };
+        if (sensible(hRes) && sensible(vRes)) {
+            dotsPerMeterX = perMetre(hRes);
+            dotsPerMeterY = perMetre(vRes);
+        }
+    }
+
     QImage run()
     {
         Reader r(file, origin);
@@ -463,11 +526,19 @@ struct Decoder {
         frame = readRect(r);
         const bool v2 = r.u8() == 0x00;
         r.skip(v2 ? 3 : 1);
+        int dotsPerMeterX = 0;
+        int dotsPerMeterY = 0;
+        if (v2)
+            readHeaderOpcode(r, dotsPerMeterX, dotsPerMeterY);
         if (r.failed() || !frame.usable())
             return {};
         if (!QImageIOHandler::allocateImage(QSize(frame.width(), frame.height()), QImage::Format_RGB32, &canvas))
             return {};
         canvas.fill(Qt::white);
+        if (dotsPerMeterX > 0) {
+            canvas.setDotsPerMeterX(dotsPerMeterX);
+            canvas.setDotsPerMeterY(dotsPerMeterY);
+        }
 
         while (!r.failed()) {
             if (v2)

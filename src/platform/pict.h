@@ -17,7 +17,10 @@ inline constexpr qint64 kMaxPictFileBytes = 128 * 1024 * 1024;
 // Decodes a PICT file (with or without its 512-byte file header), version 1
 // or 2. Only the raster opcodes paint; every other opcode is stepped over.
 // Damaged input never reads out of bounds: it gives a null image, or the
-// picture with the rows decoded before the damage. RGB32 on white.
+// picture with the rows decoded before the damage. RGB32 on white, the size
+// of the picture's frame, or for an extended version 2 header the size of
+// its bounds at the header's resolution, which the image's dots per metre
+// keep.
 QImage decodePict(const QByteArray &file);
 
 // True when the bytes begin like a PICT picture (at 0 or after the header).

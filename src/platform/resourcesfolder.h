@@ -8,8 +8,10 @@ namespace platform {
 
 // The program's pictures: "Resources" in the executable's folder's parent
 // (an application bundle's Contents, and the build tree: build/bin/tovy
-// finds build/Resources), else "share/tovy" there (an install prefix).
-// Looked up afresh at each call; none when neither folder exists.
+// finds build/Resources), else the installed pictures' folder, found from
+// the executable's folder as the build's install layout places it
+// (bin/tovy finds ../share/tovy). Looked up afresh at each call; none when
+// neither folder exists.
 std::optional<FolderItem> ResourcesFolder();
 
 } // namespace platform

@@ -3,6 +3,10 @@
 # turned into a PICT file by ImageMagick's convert, an encoder that is not
 # ours. The test decodes every .pct here and compares it pixel by pixel with
 # the .ppm it came from. Run again only to change the set; commit the output.
+# ImageMagick writes only 8-bit indexed and 32-bit (packed by component)
+# pictures, so the other depths and packings (1, 2, 4 and 16 bits, 24-bit
+# rows, version 1) are checked against byte strings built by hand in
+# tst_pictdecoder.cpp (pictbytes.h).
 set -euo pipefail
 cd "$(dirname "$0")/reference"
 

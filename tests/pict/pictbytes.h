@@ -18,9 +18,17 @@ public:
         if (fileHeader)
             p.bytes_.fill('\0', 512);
         p.u16(0).rect(top, left, top + height, left + width);
-        p.u16(0x0011).u16(0x02FF).u16(0x0C00).u16(0xFFFE).u16(0).u32(0x00480000).u32(0x00480000);
-        p.rect(top, left, top + height, left + width).u32(0);
-        return p;
+        return p.header(72, top, left, top + height, left + width);
+    }
+    // An extended version 2 picture at dpi dots per inch: its drawing is
+    // placed in width by height at top, left; the frame is that area at 72 dpi.
+    static PictBytes HighResolution(int dpi, int width, int height, int top = 0, int left = 0)
+    {
+        PictBytes p(true);
+        p.bytes_.fill('\0', 512);
+        const auto at72 = [dpi](int v) { return v * 72 / dpi; };
+        p.u16(0).rect(at72(top), at72(left), at72(top + height), at72(left + width));
+        return p.header(dpi, top, left, top + height, left + width);
     }
     static PictBytes Version1(int width, int height)
     {
@@ -90,6 +98,13 @@ public:
 
 private:
     explicit PictBytes(bool v2) : v2_(v2) {}
+    // The version opcode and the extended header: resolution and bounds.
+    PictBytes &header(int dpi, int top, int left, int bottom, int right)
+    {
+        u16(0x0011).u16(0x02FF).u16(0x0C00).u16(0xFFFE).u16(0).u32(quint32(dpi) << 16).u32(quint32(dpi) << 16);
+        return rect(top, left, bottom, right).u32(0);
+    }
+
     bool v2_;
     QByteArray bytes_;
 };

@@ -86,7 +86,9 @@ private slots:
     void matchesImageMagickReference();
     void decodesEveryRasterKind_data();
     void decodesEveryRasterKind();
+    void placesAndScalesIntoTheFrame_data();
     void placesAndScalesIntoTheFrame();
+    void keepsEveryPixelAtTheHeadersResolution();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
     void keepsRowsDecodedBeforeTheDamage();
@@ -192,6 +194,33 @@ void TestPictDecoder::decodesEveryRasterKind_data()
     }
     QTest::newRow("32-bit direct, unpacked") << QByteArray(FourColours(PictBytes::Version2(2, 2)))
                                              << Rows({{kRed, kGreen}, {kBlue, kWhite}});
+    {   // Packed by dropping the pad byte: rows of three bytes a pixel, no counts.
+        PictBytes p = PictBytes::Version2(3, 2);
+        p.op(0x009A).u32(0xFF).pixMap(12, 3, 2, 32, 2, 3).rects(3, 2);
+        p.bytes({255, 0, 0, 0, 255, 0, 0, 0, 255}).bytes({255, 255, 255, 0, 0, 0, 255, 0, 0}).end();
+        QTest::newRow("32-bit direct, rows of 24 bits")
+            << p.data() << Rows({{kRed, kGreen, kBlue}, {kWhite, kBlack, kRed}});
+    }
+    {   // Repeat runs of 128 bytes fill a 300-pixel row, the last one only in
+        // part; the runs after the row is full are dropped.
+        PictBytes p = PictBytes::Version2(300, 1);
+        p.op(0x0098).pixMap(300, 300, 1, 8);
+        p.colorTable({{0, 255, 0, 0}, {1, 0, 0, 255}}, false).rects(300, 1);
+        p.u16(12).bytes({0x81, 0, 0x81, 0, 0x81, 1, 0x81, 0, 0x81, 0, 0x81, 0}).end();
+        QImage e(300, 1, QImage::Format_RGB32);
+        for (int x = 0; x < 300; ++x)
+            e.setPixel(x, 0, x < 256 ? kRed : kBlue);
+        QTest::newRow("8-bit runs longer than the row") << p.data() << e;
+    }
+    {   // The same with runs of two-byte pixels.
+        PictBytes p = PictBytes::Version2(4, 2);
+        p.op(0x009A).u32(0xFF).pixMap(8, 4, 2, 16, 0, 3).rects(4, 2);
+        p.u8(6).bytes({0x81, 0x7C, 0x00, 0xFE, 0x03, 0xE0});      // 128 red, then 3 green dropped
+        p.u8(6).bytes({0xFE, 0x03, 0xE0, 0x81, 0x00, 0x1F});      // 3 green, then 128 blue
+        p.end();
+        QTest::newRow("16-bit runs longer than the row")
+            << p.data() << Rows({{kRed, kRed, kRed, kRed}, {kGreen, kGreen, kGreen, kBlue}});
+    }
     QTest::newRow("no 512-byte file header") << QByteArray(FourColours(PictBytes::Version2(2, 2, false)))
                                              << Rows({{kRed, kGreen}, {kBlue, kWhite}});
     {   // Every kind of opcode that draws nothing of ours is stepped over by its length.
@@ -230,18 +259,59 @@ void TestPictDecoder::decodesEveryRasterKind()
     QVERIFY2(SamePixels(decodePict(file), expected, &why), qPrintable(why));
 }
 
+void TestPictDecoder::placesAndScalesIntoTheFrame_data()
+{
+    // A 3 by 2 frame at 10, 20 and one row of four source pixels, red, green,
+    // blue and black, at 0, 0; a part of it drawn into a rectangle given in
+    // the frame's coordinates. What is not drawn stays white.
+    QTest::addColumn<QRect>("source"); // left, top, width, height in the source's coordinates
+    QTest::addColumn<QRect>("destination");
+    QTest::addColumn<QImage>("expected");
+    QTest::newRow("one column drawn 2 by 2 at the second column")
+        << QRect(2, 0, 1, 1) << QRect(21, 10, 2, 2) << Rows({{kWhite, kBlue, kBlue}, {kWhite, kBlue, kBlue}});
+    QTest::newRow("unscaled, at the top left")
+        << QRect(1, 0, 3, 1) << QRect(20, 10, 3, 1) << Rows({{kGreen, kBlue, kBlack}, {kWhite, kWhite, kWhite}});
+    QTest::newRow("four columns drawn into two")
+        << QRect(0, 0, 4, 1) << QRect(20, 11, 2, 1) << Rows({{kWhite, kWhite, kWhite}, {kRed, kBlue, kWhite}});
+    QTest::newRow("two columns drawn four wide from left of the frame")
+        << QRect(0, 0, 2, 1) << QRect(19, 10, 4, 2) << Rows({{kRed, kGreen, kGreen}, {kRed, kGreen, kGreen}});
+    QTest::newRow("source reaching left of the pixels")
+        << QRect(-1, 0, 3, 1) << QRect(20, 10, 3, 1) << Rows({{kWhite, kRed, kGreen}, {kWhite, kWhite, kWhite}});
+    QTest::newRow("source reaching right of the pixels")
+        << QRect(2, 0, 3, 1) << QRect(20, 10, 3, 2) << Rows({{kBlue, kBlack, kWhite}, {kBlue, kBlack, kWhite}});
+}
+
 void TestPictDecoder::placesAndScalesIntoTheFrame()
 {
-    // A frame at 10, 20; the right pixel column of a 2 by 1 source drawn 2 by 2
-    // at the frame's second column. The rest of the picture stays white.
+    QFETCH(QRect, source);
+    QFETCH(QRect, destination);
+    QFETCH(QImage, expected);
+    const auto rect = [](PictBytes &p, const QRect &r) { p.rect(r.top(), r.left(), r.bottom() + 1, r.right() + 1); };
     PictBytes p = PictBytes::Version2(3, 2, true, 10, 20);
-    p.op(0x009A).u32(0xFF).pixMap(8, 2, 1, 32, 1, 3);
-    p.rect(0, 1, 1, 2).rect(10, 21, 12, 23).u16(0);
-    p.bytes({0, 255, 0, 0, 0, 0, 0, 255});
-    p.end();
+    p.op(0x009A).u32(0xFF).pixMap(16, 4, 1, 32, 1, 3);
+    rect(p, source);
+    rect(p, destination);
+    p.u16(0).bytes({0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0}).end();
     QString why;
-    QVERIFY2(SamePixels(decodePict(p), Rows({{kWhite, kBlue, kBlue}, {kWhite, kBlue, kBlue}}), &why),
+    QVERIFY2(SamePixels(decodePict(p), expected, &why), qPrintable(why));
+}
+
+void TestPictDecoder::keepsEveryPixelAtTheHeadersResolution()
+{
+    // At 144 dpi the drawing is placed in bounds of 4 by 2 at 10, 20; the
+    // frame says 2 by 1 at 5, 10. A 4 by 2 raster fills the bounds.
+    PictBytes p = PictBytes::HighResolution(144, 4, 2, 10, 20);
+    p.op(0x009A).u32(0xFF).pixMap(16, 4, 2, 32, 1, 3);
+    p.rect(0, 0, 2, 4).rect(10, 20, 12, 24).u16(0);
+    p.bytes({0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 0});
+    p.bytes({0, 255, 255, 255, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0});
+    p.end();
+    const QImage image = decodePict(p);
+    QString why;
+    QVERIFY2(SamePixels(image, Rows({{kRed, kGreen, kBlue, kBlack}, {kWhite, kBlue, kGreen, kRed}}), &why),
              qPrintable(why));
+    QCOMPARE(image.dotsPerMeterX(), 5669); // 144 dpi
+    QCOMPARE(image.dotsPerMeterY(), 5669);
 }
 
 void TestPictDecoder::refusesDamagedFiles_data()
@@ -258,6 +328,8 @@ void TestPictDecoder::refusesDamagedFiles_data()
     QTest::newRow("frame wider than the limit")
         << QByteArray(FourColours(PictBytes::Version2(platform::kMaxPictSide + 1, 2)));
     QTest::newRow("inverted frame") << QByteArray(FourColours(PictBytes::Version2(-5, 2)));
+    QTest::newRow("144-dpi bounds wider than the limit")
+        << QByteArray(FourColours(PictBytes::HighResolution(144, platform::kMaxPictSide + 2, 2)));
     {
         PictBytes p = PictBytes::Version2(2, 2);
         p.op(0x009A).u32(0xFF).pixMap(8, 2, platform::kMaxPictSide + 1, 32, 1, 3).rects(2, 2).end();
@@ -329,9 +401,10 @@ void TestPictDecoder::refusesDamagedFiles()
 {
     QFETCH(QByteArray, file);
     QVERIFY(decodePict(file).isNull());
-    // Whatever prefix of it arrives: never a crash, never a bigger picture.
+    // The reader paints as it reads, so no part of a file gives more than the
+    // whole: whatever prefix of it arrives gives nothing too.
     for (qsizetype size = 0; size < file.size(); size += 7)
-        decodePict(file.left(size));
+        QVERIFY2(decodePict(file.left(size)).isNull(), qPrintable(QStringLiteral("first %1 bytes").arg(size)));
 }
 
 void TestPictDecoder::keepsRowsDecodedBeforeTheDamage()
@@ -348,6 +421,12 @@ void TestPictDecoder::keepsRowsDecodedBeforeTheDamage()
     QCOMPARE(cut.pixel(12, 2), expected.pixel(12, 2) | 0xFF000000u);
     QCOMPARE(cut.pixel(0, cut.height() - 1), kWhite);
     QCOMPARE(cut.pixel(12, cut.height() - 1), kWhite);
+
+    // Any cut gives nothing or a picture of the whole one's size, never larger.
+    for (qsizetype size = 0; size < file.size(); ++size) {
+        const QImage part = decodePict(file.left(size));
+        QVERIFY2(part.isNull() || part.size() == whole.size(), qPrintable(QStringLiteral("first %1 bytes").arg(size)));
+    }
 }
 
 void TestPictDecoder::allocatesThroughQtsLimit()
@@ -365,8 +444,10 @@ void TestPictDecoder::allocatesThroughQtsLimit()
 
 void TestPictDecoder::survivesFuzzerFindings()
 {
-    // Inputs that once crashed or hung the reader: they must now decode to a
-    // picture no larger than the limit, or to nothing.
+    // Hostile inputs made by hand (the largest frame, a file that repaints
+    // the picture many times, short runs that fill long rows), and any input
+    // the fuzzer finds (tools/fuzz-pict.sh copies its findings here): each
+    // decodes to a picture no larger than the limit, or to nothing.
     const QDir dir(QStringLiteral(TOVY_PICT_FIXTURES "/malformed"));
     const QStringList names = dir.entryList(QDir::Files);
     QVERIFY(!names.isEmpty());
@@ -381,6 +462,9 @@ void TestPictDecoder::survivesFuzzerFindings()
 void TestPictDecoder::pluginReadsPictFilesByExtensionOrContent()
 {
     QVERIFY(QImageReader::supportedImageFormats().contains("pct"));
+    // Qt pairs each key with the MIME type at the same place in the plugin's list.
+    QCOMPARE(QImageReader::imageFormatsForMimeType("image/x-pict"), QList<QByteArray>({"pct", "pict"}));
+    QVERIFY(!QImageReader::supportedMimeTypes().contains(QByteArray()));
     const QByteArray file = ReadFile(Reference("indexed.pct"));
     const QImage expected(Reference("indexed.ppm"));
 

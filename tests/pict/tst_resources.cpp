@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <functional>
+#include <iterator>
 
 using Accessor = std::shared_ptr<platform::Picture> (*)();
 Q_DECLARE_METATYPE(Accessor)
@@ -50,6 +51,7 @@ private slots:
     void loadsEveryPictureFromTheResourcesFolder_data();
     void loadsEveryPictureFromTheResourcesFolder();
     void loadsFromAnInstallPrefix();
+    void glyphsStayInsideTheBorder();
     void keepsTheFirstPictureItLoaded();
     void retriesAMissingFileAtTheNextUse();
     void retriesAMissingFolderAtTheNextUse();
@@ -116,7 +118,11 @@ void TestResources::loadsEveryPictureFromTheResourcesFolder()
 void TestResources::loadsFromAnInstallPrefix()
 {
     // Install the pictures as the package does, put a copy of this test in
-    // the prefix's bin and let it load every picture from there.
+    // the prefix's program folder and let it load every picture from there.
+    const QString bindir = QStringLiteral(TOVY_INSTALL_BINDIR);
+    const QString picturesdir = QStringLiteral(TOVY_INSTALL_PICTURESDIR);
+    if (QDir::isAbsolutePath(bindir) || QDir::isAbsolutePath(picturesdir))
+        QSKIP("the install folders are absolute paths, outside any prefix");
     const QString prefix = folder_->path();
     QProcess install;
     install.start(QStringLiteral(TOVY_CMAKE_COMMAND),
@@ -124,17 +130,41 @@ void TestResources::loadsFromAnInstallPrefix()
                    QStringLiteral("--component"), QStringLiteral("tovy_resources")});
     QVERIFY(install.waitForFinished(60000));
     QCOMPARE(install.exitCode(), 0);
-    QVERIFY(QFile::exists(prefix + QStringLiteral("/share/tovy/Blank.PCT")));
+    QVERIFY(QFile::exists(prefix + u'/' + picturesdir + QStringLiteral("/Blank.PCT")));
     QVERIFY(!QDir(prefix + QStringLiteral("/Resources")).exists());
 
-    QVERIFY(QDir(prefix).mkpath(QStringLiteral("bin")));
-    const QString copy = prefix + QStringLiteral("/bin/") + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QVERIFY(QDir(prefix).mkpath(bindir));
+    const QString copy =
+        prefix + u'/' + bindir + u'/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
     QProcess run;
     run.start(copy, {QStringLiteral("loadsEveryPictureFromTheResourcesFolder"),
                      QStringLiteral("iconShowsTheDrawnPictureThenTheProgramsOwn")});
     QVERIFY(run.waitForFinished(60000));
     QVERIFY2(run.exitCode() == 0, run.readAllStandardOutput().constData());
+}
+
+void TestResources::glyphsStayInsideTheBorder()
+{
+    // The glyphs' dark ink never reaches a face's outermost pixels, on the up
+    // face nor on the pressed one, where the glyph sits one pixel lower right.
+    // Faces in the order up, pressed for each button.
+    const QRgb ink = qRgb(0x2F, 0x3E, 0x4E);
+    const Accessor faces[] = {tovy::BakYea, tovy::BakYea2, tovy::BakMon, tovy::BakMon2, tovy::Reset,
+                              tovy::Reset2, tovy::NextMon, tovy::NextMon2, tovy::NextYea, tovy::NextYea2,
+                              tovy::smal, tovy::smal2, tovy::Set, tovy::Set2};
+    for (qsizetype i = 0; i < qsizetype(std::size(faces)); ++i) {
+        const auto picture = faces[i]();
+        QVERIFY(picture);
+        const QImage &image = picture->Data().image;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool edge = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
+                QVERIFY2(!edge || (image.pixel(x, y) | 0xFF000000u) != ink,
+                         qPrintable(QStringLiteral("face %1 at %2, %3").arg(i).arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 void TestResources::keepsTheFirstPictureItLoaded()

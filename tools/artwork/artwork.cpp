@@ -83,36 +83,49 @@ void TodayMark(QPainter &p, double w, double h)
     p.drawEllipse(centre, 2.4, 2.4);
 }
 
-// Shrink: an arrow into the bottom-left corner.
-void ShrinkMark(QPainter &p, double, double)
+// A 7 by 7 glyph of the 10 by 10 hover faces, set pixel by pixel, as curves
+// blur at this size: at 1, 1 it leaves the border free, and so it does one
+// pixel down and right on the pressed face.
+void PixelGlyph(QPainter &p, double w, double h, const char *const rows[7])
 {
-    p.setPen(QPen(kInk, 1.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7.3, 2.7), QPointF(4.2, 5.8));
-    p.setPen(Qt::NoPen);
-    const QPointF head[] = {{2.3, 7.7}, {2.3, 3.9}, {6.1, 7.7}};
-    p.drawPolygon(head, 3);
+    const int left = (int(w) - 7) / 2;
+    const int top = (int(h) - 7) / 2;
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 7; ++x)
+            if (rows[y][x] == 'X')
+                p.fillRect(QRect(left + x, top + y, 1, 1), kInk);
 }
 
-// Settings: a small cog, set pixel by pixel, as curves blur at this size.
+// Shrink: an arrow into the bottom-left corner, a one-pixel line and a
+// solid head.
+void ShrinkMark(QPainter &p, double w, double h)
+{
+    static const char *const arrow[] = {
+        "......X",
+        ".....X.",
+        "....X..",
+        "X..X...",
+        "XXX....",
+        "XXX....",
+        "XXXX...",
+    };
+    PixelGlyph(p, w, h, arrow);
+}
+
+// Settings: a small cog with a hole.
 void SettingsMark(QPainter &p, double w, double h)
 {
     static const char *const cog[] = {
-        "..X..X..",
-        ".XXXXXX.",
-        "XXX..XXX",
-        ".X....X.",
-        ".X....X.",
-        "XXX..XXX",
-        ".XXXXXX.",
-        "..X..X..",
+        "..X.X..",
+        ".XXXXX.",
+        "XX...XX",
+        ".X...X.",
+        "XX...XX",
+        ".XXXXX.",
+        "..X.X..",
     };
-    const int left = int(w) / 2 - 4;
-    const int top = int(h) / 2 - 4;
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            if (cog[y][x] == 'X')
-                p.fillRect(QRect(left + x, top + y, 1, 1), kInk);
+    PixelGlyph(p, w, h, cog);
 }
 
 // The calendar page: a red head with two rings, and the character for
