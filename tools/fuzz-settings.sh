@@ -3,8 +3,8 @@
 # UndefinedBehaviorSanitizer, and fuzzes the reading of the settings file
 # for a bounded time (default 300 s, or the first argument): each input is
 # written as "Tovy prefs", the calendar window opens on it and every control
-# must end in range. Starts from tests/robustness/fuzz/seeds; any input that
-# crashes, breaks a range or hangs is copied to tests/robustness/fuzz/crashes/,
+# must end in range. Starts from fuzz/seeds/settings; any input that
+# crashes, breaks a range or hangs is copied to tests/robustness/crashes/,
 # which the tst_settings_inputs test replays.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +20,7 @@ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$out" -j3 --target tovy_settings_fuzzer
 
 mkdir -p "$out/corpus" "$out/findings"
-cp -n tests/robustness/fuzz/seeds/* "$out/corpus/" 2>/dev/null || true
+cp -n fuzz/seeds/settings/* "$out/corpus/" 2>/dev/null || true
 status=0
 # Qt keeps caches (fonts, glyphs) for the process's life: not leaks.
 # Inputs up to a little past the reader's 64 KiB bound, so that both sides
@@ -28,8 +28,8 @@ status=0
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
     "$out/bin/tovy_settings_fuzzer" "$out/corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
     -max_len=70000 -detect_leaks=0 -artifact_prefix="$out/findings/" -print_final_stats=1 || status=$?
-mkdir -p tests/robustness/fuzz/crashes
+mkdir -p tests/robustness/crashes
 for finding in "$out"/findings/*; do
-    [ -e "$finding" ] && cp "$finding" tests/robustness/fuzz/crashes/
+    [ -e "$finding" ] && cp "$finding" tests/robustness/crashes/
 done
 exit "$status"

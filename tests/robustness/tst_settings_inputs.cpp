@@ -1,7 +1,7 @@
 // Damaged, hostile and edited settings files: whatever "Tovy prefs" holds,
 // the calendar window opens with every control in range. Besides the table
 // below, every input the fuzzer was seeded with or ever crashed on
-// (fuzz/seeds, fuzz/crashes) is replayed here.
+// (fuzz/seeds/settings, tests/robustness/crashes) is replayed here.
 
 #include "openingcheck.h"
 
@@ -25,7 +25,7 @@ void AddFixtureRows(const QString &folder)
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QTest::newRow(qPrintable(QDir(QStringLiteral(TOVY_FUZZ_DIR)).relativeFilePath(file.fileName())))
+        QTest::newRow(qPrintable(QDir(QStringLiteral(TOVY_SOURCE_DIR)).relativeFilePath(file.fileName())))
             << file.readAll();
     }
 }
@@ -73,8 +73,8 @@ void SettingsInputsTest::opensInRange_data()
     QTest::newRow("small mode far off the screen")
         << Lines({"-2000000000", "2000000000", "0", "0", "0", "True", "50", "False", "0"});
 
-    AddFixtureRows(QStringLiteral(TOVY_FUZZ_DIR "/seeds"));
-    AddFixtureRows(QStringLiteral(TOVY_FUZZ_DIR "/crashes"));
+    AddFixtureRows(QStringLiteral(TOVY_SOURCE_DIR "/fuzz/seeds/settings"));
+    AddFixtureRows(QStringLiteral(TOVY_SOURCE_DIR "/tests/robustness/crashes"));
 }
 
 void SettingsInputsTest::opensInRange()
