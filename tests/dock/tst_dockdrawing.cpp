@@ -46,20 +46,28 @@ constexpr Color kRed = RGB(255, 0, 0);
 constexpr Color kBlue = RGB(0, 0, 255);
 constexpr Color kBlack = RGB(0, 0, 0);
 
+// A square picture holding nothing but one text on the background.
+std::unique_ptr<platform::Picture> TextPicture(int side, Color ink, const std::string &text, float size, int x,
+                                               int y)
+{
+    auto picture = std::make_unique<platform::Picture>(side, side);
+    platform::Graphics &g = picture->Graphics();
+    g.SetForeColor(kBackground);
+    g.FillRect(0, 0, side, side);
+    g.SetTextFont("Osaka");
+    g.SetTextSize(size);
+    g.SetForeColor(ink);
+    g.DrawString(text, x, y);
+    return picture;
+}
+
 // The tile as the day modes should draw it: the text in a 128 by 128 day
-// picture, scaled over the whole tile; the logo's square left out.
+// picture, scaled over the whole tile.
 QImage ExpectedDayTile(Color ink, const std::string &text, float size, int x, int y)
 {
-    platform::Picture day(128, 128);
-    platform::Graphics &g = day.Graphics();
-    g.SetForeColor(kBackground);
-    g.FillRect(0, 0, 128, 128);
-    g.SetTextFont("Osaka");
-    g.SetForeColor(ink);
-    g.SetTextSize(size);
-    g.DrawString(text, x, y);
+    const auto day = TextPicture(128, ink, text, size, x, y);
     platform::Picture tile(512, 512);
-    tile.Graphics().DrawPicture(&day, 0, 0, 512, 512, 0, 0, 128, 128);
+    tile.Graphics().DrawPicture(day.get(), 0, 0, 512, 512, 0, 0, 128, 128);
     return iconprobe::Rgb(tile.Data().image);
 }
 
@@ -99,15 +107,7 @@ QImage CalendarIconImage(const Window1 &w)
 // draws a label: to compare a region of the drawn tile with.
 QImage ReferenceText(const std::string &text, Color ink, float size, int x, int y)
 {
-    platform::Picture tile(512, 512);
-    platform::Graphics &g = tile.Graphics();
-    g.SetForeColor(kBackground);
-    g.FillRect(0, 0, 512, 512);
-    g.SetTextFont("Osaka");
-    g.SetTextSize(size);
-    g.SetForeColor(ink);
-    g.DrawString(text, x, y);
-    return iconprobe::Rgb(tile.Data().image);
+    return iconprobe::Rgb(TextPicture(512, ink, text, size, x, y)->Data().image);
 }
 
 // Month mode's place of day cell k: its left edge and baseline.
