@@ -63,6 +63,7 @@ private slots:
     void saving_data();
     void saving();
     void savedSmallWindowLeavesWithoutMoving();
+    void tileSavedFromTheWidenedWindowOpensOnTheScreen();
     void saveMarksTheFileAsOurs();
     void failedSave_data();
     void failedSave();
@@ -294,6 +295,26 @@ void TestSettingsFile::savedSmallWindowLeavesWithoutMoving()
     QCOMPARE(window.Width(), 102);
 }
 
+// The tile at the lower right, widened and saved: the saved normal window
+// ends at the screen's right edge, so its tile would open just below the
+// screen; it opens on it instead, at the lower right corner.
+void TestSettingsFile::tileSavedFromTheWidenedWindowOpensOnTheScreen()
+{
+    world.emplace();
+    writePrefs(world->folder(), "700\n1300\n0\n0\n0\nTrue\n100\nFalse\n0\n");
+    Window1 &first = world->openWindow();
+    QCOMPARE(QPoint(first.Left(), first.Top()), QPoint(1383, 800));
+    first._My_Pref_Action();
+    QCOMPARE(QRect(first.Left(), first.Top(), first.Width(), first.Height()), QRect(1048, 800, 392, 114));
+    first._FileQuit_Action();
+    QCOMPARE(prefsLines(world->folder()).mid(0, 2), QStringList({"800", "1338"}));
+    QCOMPARE(prefsLines(world->folder()).value(5), QStringLiteral("True"));
+
+    world->restart();
+    Window1 &second = world->openWindow();
+    QCOMPARE(QRect(second.Left(), second.Top(), second.Width(), second.Height()), QRect(1421, 886, 19, 14));
+}
+
 // The creator and type codes go with the file where the file system can
 // keep them.
 void TestSettingsFile::saveMarksTheFileAsOurs()
@@ -423,33 +444,48 @@ void TestSettingsFile::settingsSurviveARestart()
 }
 
 // With two screens a position on either stays as read; one on no screen is
-// brought back by the one-screen rule against the primary screen.
+// brought back by the one-screen rule against the primary screen, wherever
+// that screen stands.
 void TestSettingsFile::lostWindowWithTwoScreens_data()
 {
-    QTest::addColumn<int>("secondLeft"); // the second screen's left edge
-    QTest::addColumn<QPoint>("saved");   // left, top
+    QTest::addColumn<QRect>("primary");
+    QTest::addColumn<QRect>("second");
+    QTest::addColumn<QPoint>("saved"); // left, top
     QTest::addColumn<QPoint>("opened");
 
-    QTest::newRow("on the primary screen stays") << 1440 << QPoint(100, 300) << QPoint(100, 300);
-    QTest::newRow("on the second screen stays") << 1440 << QPoint(2000, 300) << QPoint(2000, 300);
+    const QRect origin(0, 0, 1440, 900);
+    const QRect right(1440, 0, 1920, 1080);
+    QTest::newRow("on the primary screen stays") << origin << right << QPoint(100, 300) << QPoint(100, 300);
+    QTest::newRow("on the second screen stays") << origin << right << QPoint(2000, 300) << QPoint(2000, 300);
     QTest::newRow("negative on a screen left of the primary stays")
-        << -1920 << QPoint(-1500, 200) << QPoint(-1500, 200);
+        << origin << QRect(-1920, 0, 1920, 1080) << QPoint(-1500, 200) << QPoint(-1500, 200);
     QTest::newRow("right of every screen comes back to the left edge")
-        << 1440 << QPoint(4000, 300) << QPoint(0, 300);
+        << origin << right << QPoint(4000, 300) << QPoint(0, 300);
     QTest::newRow("above every screen comes back to the top")
-        << 1440 << QPoint(100, -500) << QPoint(100, 5);
+        << origin << right << QPoint(100, -500) << QPoint(100, 5);
     QTest::newRow("left of every screen comes back to the left edge")
-        << 1440 << QPoint(-800, 300) << QPoint(0, 300);
+        << origin << right << QPoint(-800, 300) << QPoint(0, 300);
+    // The primary right of a second screen at the origin.
+    const QRect primaryRight(1440, 0, 1440, 900);
+    const QRect atOrigin(0, 0, 1280, 1024);
+    QTest::newRow("below every screen comes back onto the primary where it stands")
+        << primaryRight << atOrigin << QPoint(1300, 1100) << QPoint(1440, 5);
+    QTest::newRow("between the screens comes back onto the primary's left edge")
+        << primaryRight << atOrigin << QPoint(1300, 300) << QPoint(1440, 300);
+    QTest::newRow("below both screens comes back onto the primary, not the second")
+        << primaryRight << QRect(0, 0, 1440, 900) << QPoint(1300, 950) << QPoint(1440, 5);
 }
 
 void TestSettingsFile::lostWindowWithTwoScreens()
 {
-    QFETCH(int, secondLeft);
+    QFETCH(QRect, primary);
+    QFETCH(QRect, second);
     QFETCH(QPoint, saved);
     QFETCH(QPoint, opened);
 
     world.emplace();
-    platform::testing::SetScreens({{0, 0, 1440, 900}, {secondLeft, 0, 1920, 1080}});
+    platform::testing::SetScreens({{primary.x(), primary.y(), primary.width(), primary.height()},
+                                   {second.x(), second.y(), second.width(), second.height()}});
     writePrefs(world->folder(), QByteArray::number(saved.y()) + "\n" + QByteArray::number(saved.x())
                                     + "\n0\n0\n0\nFalse\n100\nFalse\n0\n");
     Window1 &window = world->openWindow();
