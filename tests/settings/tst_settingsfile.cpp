@@ -11,6 +11,7 @@
 #include "platform/pushbutton.h"
 #include "platform/radiobutton.h"
 #include "platform/slider.h"
+#include "platform/textinputstream.h"
 #include "settings/module1.h"
 #include "window/window1.h"
 
@@ -46,6 +47,19 @@ bool modeButtonsEnabled(const Window1 &window)
     return all;
 }
 
+// What this process has read through read calls so far, or -1.
+qint64 bytesReadByThisProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return -1;
+}
+
 enum class Before { Nothing, Widen, PickBlack };
 
 } // namespace
@@ -60,6 +74,8 @@ private slots:
 
     void opening_data();
     void opening();
+    void hugeFileCostsNoMoreThanItsNineLines_data();
+    void hugeFileCostsNoMoreThanItsNineLines();
     void saving_data();
     void saving();
     void savedSmallWindowLeavesWithoutMoving();
@@ -163,6 +179,24 @@ void TestSettingsFile::opening_data()
     QTest::newRow("mode -1 names no button: mode 0 stays")
         << QByteArray("200\n300\n0\n0\n0\nFalse\n100\nTrue\n-1\n") << QPoint(300, 200) << white
         << false << 100 << true << 0;
+
+    // Only the nine lines count, each up to the stream's bound with its line
+    // end; a longer line reads as empty, and so does every line after it,
+    // whatever the rest of the long line holds.
+    const QByteArray good("200\n300\n10\n20\n30\nTrue\n80\nTrue\n1\n");
+    QTest::newRow("nine good lines, then 70 KB of other text")
+        << good + QByteArray(70 * 1024, 'x') + "\n0\n0\n" << QPoint(300, 200) << RGB(10, 20, 30).packed << true
+        << 80 << true << 1;
+    const qsizetype bound = platform::TextInputStream::kMaxLineBytes;
+    QTest::newRow("a line as long as the bound is read")
+        << "200\n300\n10" + QByteArray(bound - 3, ' ') + "\n20\n30\nFalse\n80\nTrue\n1\n" << QPoint(300, 200)
+        << RGB(10, 20, 30).packed << false << 80 << true << 1;
+    QTest::newRow("a line past the bound and the lines after it read as empty")
+        << "200\n300\n10" + QByteArray(bound - 2, ' ') + "\n20\n30\nTrue\n80\nTrue\n1\n" << QPoint(300, 200)
+        << white << false << 100 << false << 0;
+    QTest::newRow("the rest of a line past the bound is no line")
+        << "200\n300\n10\n20\n" + QByteArray(bound, '7') + "True\nFalse\n80\nTrue\n1\n" << QPoint(300, 200)
+        << RGB(10, 20, 0).packed << false << 100 << false << 0;
 }
 
 void TestSettingsFile::opening()
@@ -202,6 +236,44 @@ void TestSettingsFile::opening()
     QCOMPARE(modeButtonsEnabled(window), dock);
     QCOMPARE(selectedMode(window), mode);
     QCOMPARE(Module1::MyDock, mode);
+}
+
+// A file of a gigabyte (a sparse one: its hole reads as NUL bytes) opens as
+// fast as a small one, whether its lines are good or it is one huge line.
+void TestSettingsFile::hugeFileCostsNoMoreThanItsNineLines_data()
+{
+    QTest::addColumn<QByteArray>("lines"); // then the hole
+    QTest::addColumn<QPoint>("leftTop");
+    QTest::addColumn<int>("trans");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("nine good lines, then a gigabyte")
+        << QByteArray("200\n300\n10\n20\n30\nFalse\n80\nTrue\n2\n") << QPoint(300, 200) << 80 << 2;
+    QTest::newRow("one line of a gigabyte") << QByteArray() << QPoint(0, 0) << 100 << 0;
+}
+
+void TestSettingsFile::hugeFileCostsNoMoreThanItsNineLines()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QPoint, leftTop);
+    QFETCH(int, trans);
+    QFETCH(int, mode);
+
+    world.emplace();
+    writePrefs(world->folder(), lines);
+    {
+        QFile file(prefsPath(world->folder()));
+        QVERIFY(file.resize(qint64(1) << 30));
+    }
+    const qint64 before = bytesReadByThisProcess();
+    QVERIFY(before >= 0);
+    Window1 &window = world->openWindow();
+    const qint64 read = bytesReadByThisProcess() - before;
+    // The opening reads pictures and fonts too; all of it is far below the file.
+    QVERIFY2(read < 16 * 1024 * 1024, qPrintable(QStringLiteral("%1 bytes read").arg(read)));
+    QCOMPARE(QPoint(window.Left(), window.Top()), leftTop);
+    QCOMPARE(Module1::Trans, trans);
+    QCOMPARE(selectedMode(window), mode);
 }
 
 // What a save writes after opening a file and, maybe, one change; the save
