@@ -23,8 +23,8 @@ mkdir -p "$out/corpus" "$out/findings"
 cp -n fuzz/seeds/settings/* "$out/corpus/" 2>/dev/null || true
 status=0
 # Qt keeps caches (fonts, glyphs) for the process's life: not leaks.
-# Inputs up to a little past the reader's 64 KiB bound, so that both sides
-# of it are reached.
+# Inputs up to 70000 bytes: past nine lines at the reader's bound of 4 KiB
+# a line, so that both sides of that bound are reached.
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
     "$out/bin/tovy_settings_fuzzer" "$out/corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
     -max_len=70000 -detect_leaks=0 -artifact_prefix="$out/findings/" -print_final_stats=1 || status=$?

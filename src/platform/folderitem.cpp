@@ -206,6 +206,7 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(std::string *error)
             *error = IsFolder() ? KindReason(true) : impl->file.errorString().toStdString();
         return nullptr;
     }
+    impl->MarkUnfinished();
     return std::make_unique<TextOutputStream>(std::move(impl));
 }
 

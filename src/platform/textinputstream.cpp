@@ -4,27 +4,19 @@
 
 namespace platform {
 
-namespace {
-
-// Longer lines are cut here and the rest skipped: no settings line comes near.
-constexpr qint64 kMaxLine = 64 * 1024;
-
-} // namespace
-
 TextInputStream::TextInputStream(std::unique_ptr<TextInputStreamImpl> impl) : impl_(std::move(impl)) {}
 TextInputStream::~TextInputStream() = default;
 
 std::string TextInputStream::ReadLine()
 {
-    QFile &file = impl_->file;
-    if (!file.isOpen() || file.atEnd())
+    if (EndOfFile())
         return {};
-    QByteArray line = file.readLine(kMaxLine);
-    if (!line.endsWith('\n')) {
-        // Cut at the limit: skip what remains of the line.
-        char c = 0;
-        while (file.getChar(&c) && c != '\n') {
-        }
+    QFile &file = impl_->file;
+    // Qt's bound leaves room for a terminating NUL: one more gives the whole line.
+    QByteArray line = file.readLine(kMaxLineBytes + 1);
+    if (!line.endsWith('\n') && !file.atEnd()) {
+        impl_->ended = true;
+        return {};
     }
     if (line.endsWith('\n'))
         line.chop(1);
@@ -33,7 +25,10 @@ std::string TextInputStream::ReadLine()
     return line.toStdString();
 }
 
-bool TextInputStream::EndOfFile() const { return !impl_->file.isOpen() || impl_->file.atEnd(); }
+bool TextInputStream::EndOfFile() const
+{
+    return !impl_->file.isOpen() || impl_->ended || impl_->file.atEnd();
+}
 
 void TextInputStream::Close() { impl_->file.close(); }
 

@@ -9,6 +9,7 @@ namespace platform {
 class TextInputStreamImpl {
 public:
     QFile file;
+    bool ended = false; // by a line past the bound
 };
 
 } // namespace platform

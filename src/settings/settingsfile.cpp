@@ -14,23 +14,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace tovy {
 
 namespace {
 
 constexpr std::string_view kFileName = "Tovy prefs";
-
-// Our own file is under a hundred bytes; anything far larger is not ours
-// and is not read into memory.
-constexpr std::uintmax_t kMaxFileBytes = 64 * 1024;
 
 // No screen lies this far out; bounding an edited position keeps the
 // window's arithmetic (corners, centre offsets) clear of overflow.
@@ -75,13 +69,6 @@ int32_t ReadTransparency(const std::string &line)
     return trans == 0 ? 0 : std::clamp(trans, 50, 100);
 }
 
-bool TooLargeToBeOurs(const platform::FolderItem &item)
-{
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(item.Path(), error);
-    return !error && size > kMaxFileBytes;
-}
-
 void ReportIgnored(const std::string &path, const std::string &reason)
 {
     std::cerr << "tovy: settings file \"" << path << "\" ignored: " << reason << '\n';
@@ -101,10 +88,6 @@ void Window1::Read_Settings(int32_t &red, int32_t &green, int32_t &blue)
     const std::optional<platform::FolderItem> item = platform::GetFolderItem(kFileName);
     if (!item || !item->Exists())
         return;
-    if (TooLargeToBeOurs(*item)) {
-        ReportIgnored(item->Path(), "too large");
-        return;
-    }
     std::string error;
     const std::unique_ptr<platform::TextInputStream> in = item->OpenAsTextFile(&error);
     if (!in) {
@@ -112,6 +95,8 @@ void Window1::Read_Settings(int32_t &red, int32_t &green, int32_t &blue)
         return;
     }
 
+    // Only the first nine lines are read, each within the stream's bound;
+    // whatever follows them, however long, is never looked at.
     int32_t lineNumber = 0;
     auto next = [&] {
         ++lineNumber;

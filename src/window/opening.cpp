@@ -17,7 +17,10 @@
 #include "window/daycells.h"
 #include "window/required.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace tovy {
 
@@ -51,13 +54,15 @@ void MakeGrid(Window1 &w)
 }
 
 // The single-screen rule: each edge that lies off the screen is brought to
-// a fixed place; an edge exactly at the far side stays.
+// a fixed place on it; an edge exactly at the far side stays. The places are
+// taken from where the screen stands, so that a primary screen right of or
+// below another one is where the window comes back to.
 void PullBackOnto(Window1 &w, const platform::ScreenInfo &screen)
 {
-    if (w.Top() < 0 || w.Top() > screen.Height)
-        w.SetTop(kCorrectedTop);
-    if (w.Left() < 0 || w.Left() > screen.Width)
-        w.SetLeft(kCorrectedLeft);
+    if (w.Top() < screen.Top || int64_t{w.Top()} > int64_t{screen.Top} + screen.Height)
+        w.SetTop(screen.Top + kCorrectedTop);
+    if (w.Left() < screen.Left || int64_t{w.Left()} > int64_t{screen.Left} + screen.Width)
+        w.SetLeft(screen.Left + kCorrectedLeft);
 }
 
 bool IsOn(const platform::ScreenInfo &screen, int32_t left, int32_t top)
@@ -82,6 +87,65 @@ void CorrectPosition(Window1 &w)
     }
     if (count > 1)
         PullBackOnto(w, platform::Screen(0));
+}
+
+struct Span {
+    int64_t from = 0;
+    int64_t to = 0; // one past the end
+};
+
+int64_t Overlap(Span a, Span b)
+{
+    return std::max<int64_t>(0, std::min(a.to, b.to) - std::max(a.from, b.from));
+}
+
+int64_t Gap(Span a, Span b)
+{
+    return std::max<int64_t>({0, b.from - a.to, a.from - b.to});
+}
+
+// The screen that shows most of the window, else the one nearest to it.
+std::optional<platform::ScreenInfo> ScreenOf(const Window1 &w)
+{
+    const Span across{w.Left(), int64_t{w.Left()} + w.Width()};
+    const Span down{w.Top(), int64_t{w.Top()} + w.Height()};
+    std::optional<platform::ScreenInfo> best;
+    int64_t bestArea = 0;
+    int64_t bestGap = 0;
+    for (int32_t i = 0; i < platform::ScreenCount(); ++i) {
+        const platform::ScreenInfo screen = platform::Screen(i);
+        const Span screenAcross{screen.Left, int64_t{screen.Left} + screen.Width};
+        const Span screenDown{screen.Top, int64_t{screen.Top} + screen.Height};
+        const int64_t area = Overlap(across, screenAcross) * Overlap(down, screenDown);
+        const int64_t dx = Gap(across, screenAcross);
+        const int64_t dy = Gap(down, screenDown);
+        const int64_t gap = dx * dx + dy * dy;
+        if (!best || area > bestArea || (area == 0 && bestArea == 0 && gap < bestGap)) {
+            best = screen;
+            bestArea = area;
+            bestGap = gap;
+        }
+    }
+    return best;
+}
+
+// The tile keeps the corner of the window it came from, and that corner may
+// stand at or past the screen's edge (the one-screen rule keeps an edge equal
+// to the screen's size): moved just far enough to lie wholly on its screen,
+// it stays as near that corner as it can and can always be clicked.
+void KeepWhollyOnItsScreen(Window1 &w)
+{
+    const std::optional<platform::ScreenInfo> screen = ScreenOf(w);
+    if (!screen)
+        return;
+    const int32_t lastLeft = std::max(screen->Left, screen->Left + screen->Width - w.Width());
+    const int32_t lastTop = std::max(screen->Top, screen->Top + screen->Height - w.Height());
+    const int32_t top = std::clamp(w.Top(), screen->Top, lastTop);
+    const int32_t left = std::clamp(w.Left(), screen->Left, lastLeft);
+    if (top != w.Top())
+        w.SetTop(top);
+    if (left != w.Left())
+        w.SetLeft(left);
 }
 
 } // namespace
@@ -119,6 +183,7 @@ void Window1::Event_Open()
 
     if (Win_Small) {
         Small_Win();
+        KeepWhollyOnItsScreen(*this);
         platform::Canvas &canvas1 = Required(Canvas1(), "Canvas1");
         canvas1.SetEnabled(false);
         canvas1.SetBackdrop(Blank());

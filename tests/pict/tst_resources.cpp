@@ -50,6 +50,7 @@ private slots:
 
     void loadsEveryPictureFromTheResourcesFolder_data();
     void loadsEveryPictureFromTheResourcesFolder();
+    void loadsFromAnInstallPrefix_data();
     void loadsFromAnInstallPrefix();
     void glyphsStayInsideTheBorder();
     void keepsTheFirstPictureItLoaded();
@@ -115,8 +116,22 @@ void TestResources::loadsEveryPictureFromTheResourcesFolder()
     QCOMPARE(accessor().get(), picture.get());
 }
 
+// A Resources folder beside the installed program's folder (as ~/Resources
+// is for a program installed with the prefix $HOME) does not hide the
+// installed pictures unless it holds pictures of ours.
+void TestResources::loadsFromAnInstallPrefix_data()
+{
+    QTest::addColumn<bool>("resources");   // a Resources folder in the prefix
+    QTest::addColumn<QStringList>("files"); // in it
+    QTest::newRow("no Resources folder") << false << QStringList();
+    QTest::newRow("an empty Resources folder") << true << QStringList();
+    QTest::newRow("a Resources folder of other files") << true << QStringList{"notes.txt", "Tovy3.png"};
+}
+
 void TestResources::loadsFromAnInstallPrefix()
 {
+    QFETCH(bool, resources);
+    QFETCH(QStringList, files);
     // Install the pictures as the package does, put a copy of this test in
     // the prefix's program folder and let it load every picture from there.
     const QString bindir = QStringLiteral(TOVY_INSTALL_BINDIR);
@@ -132,6 +147,14 @@ void TestResources::loadsFromAnInstallPrefix()
     QCOMPARE(install.exitCode(), 0);
     QVERIFY(QFile::exists(prefix + u'/' + picturesdir + QStringLiteral("/Blank.PCT")));
     QVERIFY(!QDir(prefix + QStringLiteral("/Resources")).exists());
+    if (resources) {
+        QVERIFY(QDir(prefix).mkdir(QStringLiteral("Resources")));
+        for (const QString &name : files) {
+            QFile file(prefix + QStringLiteral("/Resources/") + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not ours\n");
+        }
+    }
 
     QVERIFY(QDir(prefix).mkpath(bindir));
     const QString copy =

@@ -155,6 +155,12 @@ void FilesTest::readLine_data()
     QTest::newRow("empty lines kept") << QByteArray("\n\nx\n") << QStringList{"", "", "x", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{"", ""};
     QTest::newRow("text kept as UTF-8") << QByteArray("平成\n") << QStringList{"平成", ""};
+    const qsizetype bound = TextInputStream::kMaxLineBytes;
+    const QString longest(bound - 1, u'7');
+    QTest::newRow("a line as long as the bound with its line end")
+        << QByteArray(bound - 1, '7') + "\nx\n" << QStringList{longest, "x", ""};
+    QTest::newRow("a longer line ends the stream, its rest no line")
+        << QByteArray(bound, '7') + "\nx\n" << QStringList{"", "", ""};
 }
 
 void FilesTest::readLine()

@@ -67,9 +67,9 @@ void SettingsInputsTest::opensInRange_data()
     QTest::newRow("NUL and high bytes") << QByteArray("4\0000\n\xff\xfe\n\x80\n\0\n\n\xe3\x81\x82\nTrue\0\n75\n\0011\n", 32);
     QTest::newRow("old Mac line ends") << QByteArray("40\r30\r0\r0\r0\rTrue\r60\rTrue\r3\r");
     QTest::newRow("lines past the ninth") << Lines({"40", "30", "0", "0", "0", "False", "80", "True", "1", "99", "True"});
-    QTest::newRow("one line just under the size bound") << QByteArray(60 * 1024, '7');
-    QTest::newRow("a file over the size bound") << Lines({"40", "30", "0", "0", "0", "True", "80", "True", "1"})
-                                                           + QByteArray(70 * 1024, '\n');
+    QTest::newRow("one line far past the line bound") << QByteArray(60 * 1024, '7');
+    QTest::newRow("nine lines, then 70 KiB of line ends") << Lines({"40", "30", "0", "0", "0", "True", "80", "True", "1"})
+                                                                 + QByteArray(70 * 1024, '\n');
     QTest::newRow("small mode far off the screen")
         << Lines({"-2000000000", "2000000000", "0", "0", "0", "True", "50", "False", "0"});
 

@@ -17,6 +17,7 @@
 #include "settings/module1.h"
 #include "window/window1.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -163,7 +164,8 @@ private slots:
     void quittingStillEnds_data();
     void quittingStillEnds();
     void missingFolderIsMadeOnSave();
-    void namedPipeAsSettingsFileOpensWithDefaults();
+    void noRegularSettingsFileOpensWithDefaults_data();
+    void noRegularSettingsFileOpensWithDefaults();
 
 private:
     std::unique_ptr<QTemporaryDir> root_;
@@ -276,22 +278,39 @@ void UnusableConfigTest::missingFolderIsMadeOnSave()
 }
 
 // A named pipe where the settings file should be would wait for a writer
-// forever: the window opens at once with the defaults and says why in one
-// line. A watchdog releases the pipe if the opening waits, and fails the test.
-void UnusableConfigTest::namedPipeAsSettingsFileOpensWithDefaults()
+// forever, and a device may never end: the window opens at once with the
+// defaults and says why in one line. A watchdog releases the pipe if the
+// opening waits, and fails the test.
+void UnusableConfigTest::noRegularSettingsFileOpensWithDefaults_data()
 {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a named pipe") << QStringLiteral("pipe");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+    QTest::newRow("a link to an endless device") << QStringLiteral("/dev/zero");
+}
+
+void UnusableConfigTest::noRegularSettingsFileOpensWithDefaults()
+{
+    QFETCH(QString, kind);
     TovyTestApp app;
-    const QString pipe = app.SettingsPath();
-    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString path = app.SettingsPath();
+    std::optional<PipeWatchdog> watchdog;
+    if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        watchdog.emplace(path, std::chrono::seconds(30));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QVERIFY(QFile::link(kind, path));
+    }
 
     StderrCapture captured;
-    PipeWatchdog watchdog(pipe, std::chrono::seconds(30));
     Window1 &w = app.Open();
-    QVERIFY2(!watchdog.Stop(), "the opening waited on the named pipe");
+    QVERIFY2(!watchdog || !watchdog->Stop(), "the opening waited on the named pipe");
     const QStringList lines = Lines(captured.Text());
     VerifyDefaults(w);
     QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().contains(u'"' + pipe + u'"'), qPrintable(lines.first()));
+    QVERIFY2(lines.first().contains(u'"' + path + u'"'), qPrintable(lines.first()));
 }
 
 QTEST_MAIN(UnusableConfigTest)

@@ -11,6 +11,7 @@
 #include "platform/pushbutton.h"
 #include "platform/radiobutton.h"
 #include "platform/slider.h"
+#include "platform/textinputstream.h"
 #include "settings/module1.h"
 #include "window/window1.h"
 
@@ -46,6 +47,19 @@ bool modeButtonsEnabled(const Window1 &window)
     return all;
 }
 
+// What this process has read through read calls so far, or -1.
+qint64 bytesReadByThisProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return -1;
+}
+
 enum class Before { Nothing, Widen, PickBlack };
 
 } // namespace
@@ -60,9 +74,12 @@ private slots:
 
     void opening_data();
     void opening();
+    void hugeFileCostsNoMoreThanItsNineLines_data();
+    void hugeFileCostsNoMoreThanItsNineLines();
     void saving_data();
     void saving();
     void savedSmallWindowLeavesWithoutMoving();
+    void tileSavedFromTheWidenedWindowOpensOnTheScreen();
     void saveMarksTheFileAsOurs();
     void failedSave_data();
     void failedSave();
@@ -162,6 +179,24 @@ void TestSettingsFile::opening_data()
     QTest::newRow("mode -1 names no button: mode 0 stays")
         << QByteArray("200\n300\n0\n0\n0\nFalse\n100\nTrue\n-1\n") << QPoint(300, 200) << white
         << false << 100 << true << 0;
+
+    // Only the nine lines count, each up to the stream's bound with its line
+    // end; a longer line reads as empty, and so does every line after it,
+    // whatever the rest of the long line holds.
+    const QByteArray good("200\n300\n10\n20\n30\nTrue\n80\nTrue\n1\n");
+    QTest::newRow("nine good lines, then 70 KB of other text")
+        << good + QByteArray(70 * 1024, 'x') + "\n0\n0\n" << QPoint(300, 200) << RGB(10, 20, 30).packed << true
+        << 80 << true << 1;
+    const qsizetype bound = platform::TextInputStream::kMaxLineBytes;
+    QTest::newRow("a line as long as the bound is read")
+        << "200\n300\n10" + QByteArray(bound - 3, ' ') + "\n20\n30\nFalse\n80\nTrue\n1\n" << QPoint(300, 200)
+        << RGB(10, 20, 30).packed << false << 80 << true << 1;
+    QTest::newRow("a line past the bound and the lines after it read as empty")
+        << "200\n300\n10" + QByteArray(bound - 2, ' ') + "\n20\n30\nTrue\n80\nTrue\n1\n" << QPoint(300, 200)
+        << white << false << 100 << false << 0;
+    QTest::newRow("the rest of a line past the bound is no line")
+        << "200\n300\n10\n20\n" + QByteArray(bound, '7') + "True\nFalse\n80\nTrue\n1\n" << QPoint(300, 200)
+        << RGB(10, 20, 0).packed << false << 100 << false << 0;
 }
 
 void TestSettingsFile::opening()
@@ -201,6 +236,44 @@ void TestSettingsFile::opening()
     QCOMPARE(modeButtonsEnabled(window), dock);
     QCOMPARE(selectedMode(window), mode);
     QCOMPARE(Module1::MyDock, mode);
+}
+
+// A file of a gigabyte (a sparse one: its hole reads as NUL bytes) opens as
+// fast as a small one, whether its lines are good or it is one huge line.
+void TestSettingsFile::hugeFileCostsNoMoreThanItsNineLines_data()
+{
+    QTest::addColumn<QByteArray>("lines"); // then the hole
+    QTest::addColumn<QPoint>("leftTop");
+    QTest::addColumn<int>("trans");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("nine good lines, then a gigabyte")
+        << QByteArray("200\n300\n10\n20\n30\nFalse\n80\nTrue\n2\n") << QPoint(300, 200) << 80 << 2;
+    QTest::newRow("one line of a gigabyte") << QByteArray() << QPoint(0, 0) << 100 << 0;
+}
+
+void TestSettingsFile::hugeFileCostsNoMoreThanItsNineLines()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QPoint, leftTop);
+    QFETCH(int, trans);
+    QFETCH(int, mode);
+
+    world.emplace();
+    writePrefs(world->folder(), lines);
+    {
+        QFile file(prefsPath(world->folder()));
+        QVERIFY(file.resize(qint64(1) << 30));
+    }
+    const qint64 before = bytesReadByThisProcess();
+    QVERIFY(before >= 0);
+    Window1 &window = world->openWindow();
+    const qint64 read = bytesReadByThisProcess() - before;
+    // The opening reads pictures and fonts too; all of it is far below the file.
+    QVERIFY2(read < 16 * 1024 * 1024, qPrintable(QStringLiteral("%1 bytes read").arg(read)));
+    QCOMPARE(QPoint(window.Left(), window.Top()), leftTop);
+    QCOMPARE(Module1::Trans, trans);
+    QCOMPARE(selectedMode(window), mode);
 }
 
 // What a save writes after opening a file and, maybe, one change; the save
@@ -292,6 +365,26 @@ void TestSettingsFile::savedSmallWindowLeavesWithoutMoving()
     QVERIFY(!window.DayTxt()->Visible());
     QCOMPARE(QPoint(window.Left(), window.Top()), QPoint(1300, 700));
     QCOMPARE(window.Width(), 102);
+}
+
+// The tile at the lower right, widened and saved: the saved normal window
+// ends at the screen's right edge, so its tile would open just below the
+// screen; it opens on it instead, at the lower right corner.
+void TestSettingsFile::tileSavedFromTheWidenedWindowOpensOnTheScreen()
+{
+    world.emplace();
+    writePrefs(world->folder(), "700\n1300\n0\n0\n0\nTrue\n100\nFalse\n0\n");
+    Window1 &first = world->openWindow();
+    QCOMPARE(QPoint(first.Left(), first.Top()), QPoint(1383, 800));
+    first._My_Pref_Action();
+    QCOMPARE(QRect(first.Left(), first.Top(), first.Width(), first.Height()), QRect(1048, 800, 392, 114));
+    first._FileQuit_Action();
+    QCOMPARE(prefsLines(world->folder()).mid(0, 2), QStringList({"800", "1338"}));
+    QCOMPARE(prefsLines(world->folder()).value(5), QStringLiteral("True"));
+
+    world->restart();
+    Window1 &second = world->openWindow();
+    QCOMPARE(QRect(second.Left(), second.Top(), second.Width(), second.Height()), QRect(1421, 886, 19, 14));
 }
 
 // The creator and type codes go with the file where the file system can
@@ -423,33 +516,48 @@ void TestSettingsFile::settingsSurviveARestart()
 }
 
 // With two screens a position on either stays as read; one on no screen is
-// brought back by the one-screen rule against the primary screen.
+// brought back by the one-screen rule against the primary screen, wherever
+// that screen stands.
 void TestSettingsFile::lostWindowWithTwoScreens_data()
 {
-    QTest::addColumn<int>("secondLeft"); // the second screen's left edge
-    QTest::addColumn<QPoint>("saved");   // left, top
+    QTest::addColumn<QRect>("primary");
+    QTest::addColumn<QRect>("second");
+    QTest::addColumn<QPoint>("saved"); // left, top
     QTest::addColumn<QPoint>("opened");
 
-    QTest::newRow("on the primary screen stays") << 1440 << QPoint(100, 300) << QPoint(100, 300);
-    QTest::newRow("on the second screen stays") << 1440 << QPoint(2000, 300) << QPoint(2000, 300);
+    const QRect origin(0, 0, 1440, 900);
+    const QRect right(1440, 0, 1920, 1080);
+    QTest::newRow("on the primary screen stays") << origin << right << QPoint(100, 300) << QPoint(100, 300);
+    QTest::newRow("on the second screen stays") << origin << right << QPoint(2000, 300) << QPoint(2000, 300);
     QTest::newRow("negative on a screen left of the primary stays")
-        << -1920 << QPoint(-1500, 200) << QPoint(-1500, 200);
+        << origin << QRect(-1920, 0, 1920, 1080) << QPoint(-1500, 200) << QPoint(-1500, 200);
     QTest::newRow("right of every screen comes back to the left edge")
-        << 1440 << QPoint(4000, 300) << QPoint(0, 300);
+        << origin << right << QPoint(4000, 300) << QPoint(0, 300);
     QTest::newRow("above every screen comes back to the top")
-        << 1440 << QPoint(100, -500) << QPoint(100, 5);
+        << origin << right << QPoint(100, -500) << QPoint(100, 5);
     QTest::newRow("left of every screen comes back to the left edge")
-        << 1440 << QPoint(-800, 300) << QPoint(0, 300);
+        << origin << right << QPoint(-800, 300) << QPoint(0, 300);
+    // The primary right of a second screen at the origin.
+    const QRect primaryRight(1440, 0, 1440, 900);
+    const QRect atOrigin(0, 0, 1280, 1024);
+    QTest::newRow("below every screen comes back onto the primary where it stands")
+        << primaryRight << atOrigin << QPoint(1300, 1100) << QPoint(1440, 5);
+    QTest::newRow("between the screens comes back onto the primary's left edge")
+        << primaryRight << atOrigin << QPoint(1300, 300) << QPoint(1440, 300);
+    QTest::newRow("below both screens comes back onto the primary, not the second")
+        << primaryRight << QRect(0, 0, 1440, 900) << QPoint(1300, 950) << QPoint(1440, 5);
 }
 
 void TestSettingsFile::lostWindowWithTwoScreens()
 {
-    QFETCH(int, secondLeft);
+    QFETCH(QRect, primary);
+    QFETCH(QRect, second);
     QFETCH(QPoint, saved);
     QFETCH(QPoint, opened);
 
     world.emplace();
-    platform::testing::SetScreens({{0, 0, 1440, 900}, {secondLeft, 0, 1920, 1080}});
+    platform::testing::SetScreens({{primary.x(), primary.y(), primary.width(), primary.height()},
+                                   {second.x(), second.y(), second.width(), second.height()}});
     writePrefs(world->folder(), QByteArray::number(saved.y()) + "\n" + QByteArray::number(saved.x())
                                     + "\n0\n0\n0\nFalse\n100\nFalse\n0\n");
     Window1 &window = world->openWindow();

@@ -27,6 +27,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 using tovy::Window1;
 using tovy::testing::Q;
@@ -103,6 +104,8 @@ private slots:
     void accessorGivesTheOpeningWindow();
     void oneScreenPullsBackOnlyWhatLiesOff_data();
     void oneScreenPullsBackOnlyWhatLiesOff();
+    void smallTileOpensWhollyOnAScreen_data();
+    void smallTileOpensWhollyOnAScreen();
     void dayCellPlaces_data();
     void dayCellPlaces();
     void templateCellStaysOutOfTheGrid();
@@ -475,6 +478,47 @@ void StartupTest::oneScreenPullsBackOnlyWhatLiesOff()
                                "False", "0"}));
     Window1 &w = app.Open();
     QCOMPARE(QPoint(w.Left(), w.Top()), opened);
+}
+
+// The tile keeps the saved window's corner nearest the screen's edge; when
+// that corner puts it partly or wholly off the screen it lies on or nearest
+// to, it comes back just far enough to lie wholly on that screen.
+void StartupTest::smallTileOpensWhollyOnAScreen_data()
+{
+    QTest::addColumn<QList<QRect>>("screens"); // the first is the primary
+    QTest::addColumn<QPoint>("saved");         // left, top
+    QTest::addColumn<QPoint>("tile");
+
+    const QList<QRect> one{{0, 0, 1440, 900}};
+    const QList<QRect> secondRight{{0, 0, 1440, 900}, {1440, 0, 1920, 1080}};
+    QTest::newRow("upper left: the corner stays") << one << QPoint(100, 100) << QPoint(100, 100);
+    QTest::newRow("lower right, on the screen: the corner stays") << one << QPoint(1300, 700) << QPoint(1383, 800);
+    QTest::newRow("saved from the widened window at the lower right: up onto the screen")
+        << one << QPoint(1338, 800) << QPoint(1421, 886);
+    QTest::newRow("top at the screen height: up onto the screen") << one << QPoint(100, 900) << QPoint(100, 886);
+    QTest::newRow("left at the screen width: back onto the screen") << one << QPoint(1440, 200) << QPoint(1421, 200);
+    QTest::newRow("lower right of the second screen: up onto it")
+        << secondRight << QPoint(3200, 1000) << QPoint(3283, 1066);
+    QTest::newRow("below the shorter primary, beside the second: onto the nearer second")
+        << secondRight << QPoint(1300, 850) << QPoint(1440, 950);
+}
+
+void StartupTest::smallTileOpensWhollyOnAScreen()
+{
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QPoint, saved);
+    QFETCH(QPoint, tile);
+
+    TovyTestApp app;
+    std::vector<platform::ScreenInfo> infos;
+    for (const QRect &s : screens)
+        infos.push_back({s.x(), s.y(), s.width(), s.height()});
+    platform::testing::SetScreens(infos);
+    QVERIFY(app.WriteSettings({QString::number(saved.y()), QString::number(saved.x()), "0", "0", "0", "True", "100",
+                               "False", "0"}));
+    Window1 &w = app.Open();
+    QCOMPARE(QSize(w.Width(), w.Height()), QSize(19, 14));
+    QCOMPARE(QPoint(w.Left(), w.Top()), tile);
 }
 
 void StartupTest::dayCellPlaces_data()
