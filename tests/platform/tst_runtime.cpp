@@ -1,20 +1,27 @@
-// The event loop: an exception that leaves a handler, and Quit.
+// The event loop: an exception that leaves a handler, Quit, and what the
+// run-time's end releases (and what exit() must not).
 
 #include "testwindow.h"
 
 #include "platform/application.h"
-#include "platform/runtime.h"
-#include "platform/platformchoice.h"
 #include "platform/exceptions.h"
+#include "platform/lasting.h"
+#include "platform/platformchoice.h"
+#include "platform/runtime.h"
 #include "platform/testing.h"
 #include "platform/timer.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
+#include <string_view>
+#include <type_traits>
 
 #include <unistd.h>
 
@@ -71,6 +78,51 @@ void OpenTicking(std::function<void()> tick)
     });
 }
 
+// Says on standard output, as it goes, that it went.
+class Sentinel : public QObject {
+public:
+    explicit Sentinel(const char *name = "value", QObject *parent = nullptr) : QObject(parent), name_(name) {}
+    ~Sentinel() override
+    {
+        std::printf("%s released%s\n", name_, QCoreApplication::instance() ? " while Qt is there" : "");
+        std::fflush(stdout);
+    }
+
+private:
+    const char *name_;
+};
+
+constinit Lasting<Sentinel> g_processWideValue;
+
+// What the run-time leaves when the program ends normally, and when it
+// ends through exit() from inside the loop as Qt does when the display
+// goes: run as a process of its own, from main.
+constexpr std::string_view kQuitsNormally = "--quits-normally";
+constexpr std::string_view kExitsInsideTheLoop = "--exits-inside-the-loop";
+
+int RunChild(bool exitInsideTheLoop)
+{
+    char name[] = "tst_platform_runtime";
+    char *childArgv[] = {name, nullptr};
+    Runtime runtime(1, childArgv);
+    Application app;
+    app.Register();
+    new Sentinel("application's child", QCoreApplication::instance());
+    return runtime.Run([&] {
+        g_processWideValue.Get();
+        OpenTestWindow([&](TestWindow &w) {
+            w.create = [&](TestWindow &self) {
+                new Sentinel("window's child", testing::WidgetOf(self));
+                AddControl<Timer>(self, "Timer1", {{"Mode", 1}, {"Period", 5}}).OnAction([&](Timer &) {
+                    if (exitInsideTheLoop)
+                        std::exit(1);
+                    app.Quit(0);
+                });
+            };
+        });
+    });
+}
+
 } // namespace
 
 class RuntimeTest : public QObject {
@@ -87,6 +139,8 @@ private slots:
     void exceptionInALoopHandlerEndsTheLoop();
     void quitEndsTheLoopAfterTheRunningHandler();
     void runHandlerReportsAndGoesOn();
+    void endReleasesInOrder_data();
+    void endReleasesInOrder();
     void x11PreferredOverWayland_data();
     void x11PreferredOverWayland();
 };
@@ -142,6 +196,36 @@ void RuntimeTest::runHandlerReportsAndGoesOn()
     QCOMPARE(capture.Text(), QByteArray("tovy: unhandled exception in Canvas1.MouseUp: unknown exception\n"));
 }
 
+void RuntimeTest::endReleasesInOrder_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("released");
+    QTest::newRow("a normal end releases windows, then process-wide values, then Qt")
+        << QString::fromLatin1(kQuitsNormally) << 0
+        << QByteArray("window's child released while Qt is there\n"
+                      "value released while Qt is there\n"
+                      "application's child released\n");
+    // Qt's objects are left as they are: at exit, Qt's own globals go first.
+    QTest::newRow("exit() from inside the loop destroys nothing of Qt")
+        << QString::fromLatin1(kExitsInsideTheLoop) << 1 << QByteArray();
+}
+
+void RuntimeTest::endReleasesInOrder()
+{
+    static_assert(std::is_trivially_destructible_v<Lasting<Sentinel>>);
+    QFETCH(QString, mode);
+    QFETCH(int, status);
+    QFETCH(QByteArray, released);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {mode});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), status);
+    QCOMPARE(child.readAllStandardOutput(), released);
+}
+
 void RuntimeTest::x11PreferredOverWayland_data()
 {
     QTest::addColumn<bool>("wayland");
@@ -180,5 +264,13 @@ void RuntimeTest::x11PreferredOverWayland()
     QCOMPARE(result, expected);
 }
 
-QTEST_MAIN(RuntimeTest)
+int main(int argc, char **argv)
+{
+    if (argc == 2 && (argv[1] == kQuitsNormally || argv[1] == kExitsInsideTheLoop))
+        return RunChild(argv[1] == kExitsInsideTheLoop);
+    QApplication app(argc, argv);
+    RuntimeTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_runtime.moc"
