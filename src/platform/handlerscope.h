@@ -31,5 +31,6 @@ void WhenIdle(std::function<void()> work);
 
 // Application::Quit: the loop ends once the running handler returns.
 void RequestQuit(int status);
+bool QuitPending(); // Quit was asked for
 
 } // namespace platform::detail

@@ -5,6 +5,7 @@
 #include "handlerscope.h"
 #include "lasting.h"
 #include "platformchoice.h"
+#include "quitsignals.h"
 #include "testing.h"
 
 #include <QApplication>
@@ -101,6 +102,8 @@ void RequestQuit(int status)
         QCoreApplication::exit(status);
 }
 
+bool QuitPending() { return g_quitStatus.has_value(); }
+
 } // namespace detail
 
 bool RunHandler(const char *what, const std::function<void()> &handler)
@@ -132,6 +135,7 @@ struct Runtime::State {
     int argc = 1;
     std::array<char *, 2> argv{};
     std::unique_ptr<QApplication> application; // unless a test made its own
+    std::unique_ptr<detail::QuitSignals> quitSignals;
 };
 
 Runtime::Runtime(int argc, char **argv) : state_(std::make_unique<State>())
@@ -145,10 +149,12 @@ Runtime::Runtime(int argc, char **argv) : state_(std::make_unique<State>())
     }
     // The program decides when to end: closing its last window is not enough.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    state_->quitSignals = std::make_unique<detail::QuitSignals>();
 }
 
 Runtime::~Runtime()
 {
+    state_->quitSignals.reset();
     testing::DestroyAllWindows();
     detail::ReleaseLasting();
     state_->application.reset();

@@ -11,7 +11,8 @@ namespace platform {
 // options (-platform, -display, -qwindowgeometry ...) included. The
 // platform stays open to choice through QT_QPA_PLATFORM.
 //
-// When it ends, it destroys the windows left open and every
+// While it lives, SIGTERM, SIGHUP and SIGINT quit the program as its Quit
+// item does. When it ends, it destroys the windows left open and every
 // process-wide value (see Lasting), then the toolkit. A program that ends
 // through exit() instead (the toolkit's answer to a lost display) never
 // runs this destructor, and nothing of the toolkit is destroyed.

@@ -1,7 +1,12 @@
 // The program's life as a process on a real X server: the toolkit's own
-// options change nothing, and a lost display ends it without a crash.
+// options change nothing, a termination signal saves and quits as Quit
+// does, and a lost display ends it without a crash.
 
 #include "xsession.h"
+
+#include <csignal>
+
+#include <sys/types.h>
 
 using namespace e2e;
 
@@ -33,10 +38,38 @@ QByteArray savedSettings(const QTemporaryDir &config)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QList<QByteArray> savedLines(const QTemporaryDir &config)
+{
+    return savedSettings(config).split('\n');
+}
+
 void pressKeys(Tovy &tovy, const QString &id, const QString &keys)
 {
     tovy.run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
     tovy.run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+}
+
+// Moves the window as a user would, and returns once the program has seen
+// the move: the pointer then enters the window, and the hover buttons it
+// shows come from events that the X server queued after the move.
+void moveWindow(Tovy &tovy, const QString &id, QPoint to)
+{
+    tovy.parkPointer();
+    const Capture before = tovy.settledPicture(id);
+    QVERIFY(before.isValid());
+    tovy.run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QStringLiteral("--sync"), id,
+                                         QString::number(to.x()), QString::number(to.y())});
+    TRY_COMPARE(positionOf(tovy, id), to);
+    tovy.run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), id,
+                                         QStringLiteral("50"), QStringLiteral("50")});
+    TRY_VERIFY(tovy.picture(id).pixels != before.pixels);
+    tovy.parkPointer();
+}
+
+bool sendSignal(Tovy &tovy, int signal)
+{
+    const qint64 pid = tovy.process().processId();
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0;
 }
 
 } // namespace
@@ -48,6 +81,9 @@ private slots:
     void initTestCase();
     void toolkitOptionsChangeNothing_data();
     void toolkitOptionsChangeNothing();
+    void signalSavesAndQuits_data();
+    void signalSavesAndQuits();
+    void signalDuringTheColourPickerSavesAndQuits();
     void lostDisplayEndsWithoutACrash_data();
     void lostDisplayEndsWithoutACrash();
 
@@ -119,6 +155,68 @@ void TestLifecycle::toolkitOptionsChangeNothing()
     QCOMPARE(withOptions.position, plain.position);
     QCOMPARE(withOptions.exitCode, 0);
     QCOMPARE(withOptions.saved, plain.saved);
+}
+
+void TestLifecycle::signalSavesAndQuits_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM (a shutdown, kill) saves and quits") << int(SIGTERM);
+    QTest::newRow("SIGHUP (its terminal closed) saves and quits") << int(SIGHUP);
+    QTest::newRow("SIGINT (Ctrl+C in its terminal) saves and quits") << int(SIGINT);
+}
+
+void TestLifecycle::signalSavesAndQuits()
+{
+    QFETCH(int, signal);
+    QTemporaryDir config;
+    Tovy tovy(server_->display(), config.path());
+    const QString id = tovy.window();
+    QVERIFY(!id.isEmpty());
+    moveWindow(tovy, id, {300, 200});
+    if (QTest::currentTestFailed())
+        return;
+
+    QVERIFY(sendSignal(tovy, signal));
+    QVERIFY(tovy.process().waitForFinished(kWaitMs));
+    QCOMPARE(tovy.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tovy.process().exitCode(), 0);
+    const QList<QByteArray> lines = savedLines(config);
+    QCOMPARE(lines.size(), 10); // nine lines, each ended
+    QCOMPARE(lines.at(0), QByteArray("200"));
+    QCOMPARE(lines.at(1), QByteArray("300"));
+}
+
+// The picker is a modal loop inside a handler: the signal still ends the
+// program, with the settings saved, rather than waiting for the user.
+void TestLifecycle::signalDuringTheColourPickerSavesAndQuits()
+{
+    QTemporaryDir config;
+    Tovy tovy(server_->display(), config.path());
+    const QString id = tovy.window();
+    QVERIFY(!id.isEmpty());
+    moveWindow(tovy, id, {300, 200});
+    if (QTest::currentTestFailed())
+        return;
+    pressKeys(tovy, id, QStringLiteral("ctrl+comma")); // 設定...: the panel opens
+    TRY_COMPARE(tovy.size(id), QSize(392, 114));
+    tovy.settledPicture(id);
+    tovy.click(id, 148, 99); // 背景色
+    const auto pickerShown = [&] {
+        return !tovy.run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                     QStringLiteral("--name"), QStringLiteral("背景色を選んでください")})
+                    .trimmed()
+                    .isEmpty();
+    };
+    TRY_VERIFY(pickerShown());
+
+    QVERIFY(sendSignal(tovy, SIGTERM));
+    QVERIFY(tovy.process().waitForFinished(kWaitMs));
+    QCOMPARE(tovy.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tovy.process().exitCode(), 0);
+    const QList<QByteArray> lines = savedLines(config);
+    QCOMPARE(lines.size(), 10);
+    QCOMPARE(lines.at(0), QByteArray("200"));
+    QCOMPARE(lines.at(1), QByteArray("300"));
 }
 
 void TestLifecycle::lostDisplayEndsWithoutACrash_data()

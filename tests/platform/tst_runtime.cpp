@@ -1,13 +1,16 @@
-// The event loop: an exception that leaves a handler, Quit, and what the
-// run-time's end releases (and what exit() must not).
+// The event loop: an exception that leaves a handler, Quit, the termination
+// signals, and what the run-time's end releases (and what exit() must not).
 
 #include "testwindow.h"
 
 #include "platform/application.h"
 #include "platform/exceptions.h"
 #include "platform/lasting.h"
+#include "platform/menubar.h"
 #include "platform/platformchoice.h"
+#include "platform/quitmenuitem.h"
 #include "platform/runtime.h"
+#include "platform/selectcolor.h"
 #include "platform/testing.h"
 #include "platform/timer.h"
 
@@ -16,7 +19,9 @@
 #include <QProcess>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -76,6 +81,21 @@ void OpenTicking(std::function<void()> tick)
             AddControl<Timer>(self, "Timer1", {{"Mode", 2}, {"Period", 5}}).OnAction([tick](Timer &) { tick(); });
         };
     });
+}
+
+// A menu bar whose File menu holds the quit-kind item "FileQuit".
+std::unique_ptr<MenuBar> BarWithQuitItem()
+{
+    auto bar = std::make_unique<MenuBar>();
+    auto file = std::make_unique<MenuItem>();
+    file->SetName("FileMenu");
+    auto quit = std::make_unique<QuitMenuItem>();
+    quit->SetName("FileQuit");
+    quit->SetAutoEnable(true);
+    quit->SetText("&Quit");
+    file->Append(std::move(quit));
+    bar->Append(std::move(file));
+    return bar;
 }
 
 // Says on standard output, as it goes, that it went.
@@ -141,6 +161,11 @@ private slots:
     void runHandlerReportsAndGoesOn();
     void endReleasesInOrder_data();
     void endReleasesInOrder();
+    void quitSignalChoosesTheQuitItem_data();
+    void quitSignalChoosesTheQuitItem();
+    void quitSignalWithoutAHandlerQuits();
+    void quitSignalCancelsAModalDialogAndWaitsForItsHandler();
+    void ignoredSignalStaysIgnored();
     void x11PreferredOverWayland_data();
     void x11PreferredOverWayland();
 };
@@ -224,6 +249,134 @@ void RuntimeTest::endReleasesInOrder()
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), status);
     QCOMPARE(child.readAllStandardOutput(), released);
+}
+
+void RuntimeTest::quitSignalChoosesTheQuitItem_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("beforeTheLoop");
+    QTest::addColumn<bool>("twiceInAHandler");
+    QTest::newRow("SIGTERM is the quit item") << int(SIGTERM) << false << false;
+    QTest::newRow("SIGHUP is the quit item") << int(SIGHUP) << false << false;
+    QTest::newRow("SIGINT is the quit item") << int(SIGINT) << false << false;
+    QTest::newRow("a signal before the loop runs quits once it runs") << int(SIGTERM) << true << false;
+    QTest::newRow("a second signal joins the quit under way") << int(SIGTERM) << false << true;
+}
+
+void RuntimeTest::quitSignalChoosesTheQuitItem()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, beforeTheLoop);
+    QFETCH(bool, twiceInAHandler);
+    Runtime runtime(argc, argv);
+    const std::unique_ptr<MenuBar> bar = BarWithQuitItem();
+    Application app;
+    app.SetMenuBar(bar.get());
+    app.Register();
+    QStringList log;
+    const int status = runtime.Run([&] {
+        OpenTestWindow([&](TestWindow &w) {
+            w.create = [&](TestWindow &self) {
+                self._AddMenuHandler("FileQuit", [&] {
+                    log << "quit item";
+                    app.Quit(0);
+                    return false;
+                });
+                if (!beforeTheLoop)
+                    AddControl<Timer>(self, "Timer1", {{"Mode", 1}, {"Period", 5}}).OnAction([&](Timer &) {
+                        std::raise(signal);
+                        if (twiceInAHandler) { // each seen by a loop inside the handler
+                            QCoreApplication::processEvents();
+                            std::raise(signal);
+                            QCoreApplication::processEvents();
+                        }
+                    });
+            };
+        });
+        if (beforeTheLoop)
+            std::raise(signal);
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(log, QStringList{"quit item"});
+}
+
+void RuntimeTest::quitSignalWithoutAHandlerQuits()
+{
+    Runtime runtime(argc, argv);
+    const int status = runtime.Run([] {
+        OpenTestWindow([](TestWindow &w) {
+            w.create = [](TestWindow &self) {
+                AddControl<Timer>(self, "Timer1", {{"Mode", 1}, {"Period", 5}}).OnAction([](Timer &) {
+                    std::raise(SIGTERM);
+                });
+            };
+        });
+    });
+    QCOMPARE(status, 0);
+}
+
+// The colour picker runs a loop of its own inside its handler: the quit
+// must neither wait for the user nor run inside that handler.
+void RuntimeTest::quitSignalCancelsAModalDialogAndWaitsForItsHandler()
+{
+    Runtime runtime(argc, argv);
+    const std::unique_ptr<MenuBar> bar = BarWithQuitItem();
+    Application app;
+    app.SetMenuBar(bar.get());
+    app.Register();
+    QStringList log;
+    const int status = runtime.Run([&] {
+        OpenTestWindow([&](TestWindow &w) {
+            w.create = [&](TestWindow &self) {
+                self._AddMenuHandler("FileQuit", [&] {
+                    log << "quit item";
+                    app.Quit(0);
+                    return false;
+                });
+                AddControl<Timer>(self, "Timer1", {{"Mode", 1}, {"Period", 5}}).OnAction([&](Timer &) {
+                    QTimer::singleShot(0, [] { std::raise(SIGTERM); }); // once the picker runs
+                    Color colour = RGB(1, 2, 3);
+                    log << (SelectColor(colour, "prompt") ? "picked" : "picker cancelled");
+                    log << "handler ended";
+                });
+            };
+        });
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(log, (QStringList{"picker cancelled", "handler ended", "quit item"}));
+}
+
+// As under nohup; and once the run-time ends, the handling it found is back.
+void RuntimeTest::ignoredSignalStaysIgnored()
+{
+    struct sigaction before {};
+    QCOMPARE(sigaction(SIGTERM, nullptr, &before), 0);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction hangUp {};
+    QCOMPARE(sigaction(SIGHUP, &ignore, &hangUp), 0);
+    int status = -1;
+    {
+        Runtime runtime(argc, argv);
+        Application app;
+        app.Register();
+        int ticks = 0;
+        status = runtime.Run([&] {
+            OpenTicking([&] {
+                if (++ticks == 1)
+                    std::raise(SIGHUP);
+                else if (ticks == 20)
+                    app.Quit(7);
+            });
+        });
+    }
+    struct sigaction afterTerm {};
+    struct sigaction afterHangUp {};
+    sigaction(SIGTERM, nullptr, &afterTerm);
+    sigaction(SIGHUP, &hangUp, &afterHangUp);
+    QCOMPARE(status, 7); // the SIGHUP did nothing
+    QVERIFY(afterHangUp.sa_handler == SIG_IGN);
+    QVERIFY(afterTerm.sa_handler == before.sa_handler);
 }
 
 void RuntimeTest::x11PreferredOverWayland_data()
