@@ -3,6 +3,7 @@
 #include "app/mainmenubar.h"
 
 #include "platform/exceptions.h"
+#include "platform/lasting.h"
 #include "platform/menuitem.h"
 #include "platform/quitmenuitem.h"
 
@@ -18,8 +19,8 @@ namespace {
 
 std::unique_ptr<MainMenuBar> &TheInstance()
 {
-    static std::unique_ptr<MainMenuBar> instance;
-    return instance;
+    static platform::Lasting<std::unique_ptr<MainMenuBar>> instance;
+    return *instance;
 }
 
 // The properties in the order they are set; a separator gets no shortcut

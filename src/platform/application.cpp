@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "handlerscope.h"
+#include "lasting.h"
 #include "menupresenter.h"
 
 #include <map>
@@ -22,8 +23,8 @@ struct ApplicationState {
 
 std::map<const Application *, ApplicationState> &States()
 {
-    static std::map<const Application *, ApplicationState> states;
-    return states;
+    static Lasting<std::map<const Application *, ApplicationState>> states;
+    return *states;
 }
 
 } // namespace

@@ -10,17 +10,20 @@ namespace platform {
 
 namespace {
 
-std::optional<QDateTime> &FixedNow()
-{
-    static std::optional<QDateTime> now;
-    return now;
-}
+// Plain numbers: nothing of Qt is left for a static destructor.
+struct FixedTime {
+    int year, month, day, hour, minute, second;
+
+    QDateTime ToQt() const { return {QDate(year, month, day), QTime(hour, minute, second)}; }
+};
+
+constinit std::optional<FixedTime> g_fixedNow;
 
 } // namespace
 
 Date::Date()
 {
-    const QDateTime now = FixedNow() ? *FixedNow() : QDateTime::currentDateTime();
+    const QDateTime now = g_fixedNow ? g_fixedNow->ToQt() : QDateTime::currentDateTime();
     const QDate date = now.date();
     const QTime time = now.time();
     year_ = date.year();
@@ -36,10 +39,10 @@ namespace testing {
 
 void SetNow(int year, int month, int day, int hour, int minute, int second)
 {
-    FixedNow() = QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+    g_fixedNow = FixedTime{year, month, day, hour, minute, second};
 }
 
-void ResetNow() { FixedNow().reset(); }
+void ResetNow() { g_fixedNow.reset(); }
 
 } // namespace testing
 

@@ -2,6 +2,7 @@
 
 #include "folderitem.h"
 #include "graphics.h"
+#include "lasting.h"
 #include "picture.h"
 #include "picturedata.h"
 #include "resourcesfolder.h"
@@ -34,8 +35,8 @@ struct ProgramIconState {
 
 ProgramIconState &IconState()
 {
-    static ProgramIconState state;
-    return state;
+    static Lasting<ProgramIconState> state;
+    return *state;
 }
 
 std::optional<FolderItem> ProgramIconFile()

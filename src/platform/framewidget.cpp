@@ -10,7 +10,6 @@
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QToolTip>
 #include <QWindow>
 
@@ -54,10 +53,12 @@ class MouseChain : public QObject {
 public:
     static MouseChain &Instance()
     {
-        static QPointer<MouseChain> chain;
+        // A plain pointer, cleared as the chain goes: no static destructor.
+        static MouseChain *chain = nullptr;
         if (!chain) { // once per QApplication, which owns it
             chain = new MouseChain(QCoreApplication::instance());
             QCoreApplication::instance()->installEventFilter(chain);
+            QObject::connect(chain, &QObject::destroyed, [] { chain = nullptr; });
         }
         return *chain;
     }

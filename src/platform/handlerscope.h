@@ -31,9 +31,6 @@ void WhenIdle(std::function<void()> work);
 
 // Application::Quit: the loop ends once the running handler returns.
 void RequestQuit(int status);
-
-// Called when the first window opens: a Runtime that outlives main (a
-// static) then finds Qt's own globals gone at exit and leaves Qt alone.
-void WatchForExit();
+bool QuitPending(); // Quit was asked for
 
 } // namespace platform::detail

@@ -3,14 +3,16 @@
 #include "application.h"
 #include "dockitem.h"
 #include "handlerscope.h"
+#include "lasting.h"
 #include "platformchoice.h"
+#include "quitsignals.h"
 #include "testing.h"
 
 #include <QApplication>
 #include <QByteArray>
 
+#include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -27,23 +29,21 @@ bool g_loopRunning = false;
 bool g_failed = false;
 std::optional<int> g_quitStatus;
 bool g_idleWorkPosted = false;
-std::vector<std::function<void()>> g_idleWork;
-std::unique_ptr<QApplication> g_qtApplication;
-bool g_exiting = false;
+constinit Lasting<std::vector<std::function<void()>>> g_idleWork;
 
 void RunIdleWork()
 {
     g_idleWorkPosted = false;
     if (g_depth > 0)
         return; // the outermost handler's end posts again
-    auto work = std::exchange(g_idleWork, {});
+    auto work = std::exchange(*g_idleWork, {});
     for (auto &item : work)
         item();
 }
 
 void PostIdleWork()
 {
-    if (g_idleWorkPosted || g_idleWork.empty() || !QCoreApplication::instance())
+    if (g_idleWorkPosted || g_idleWork->empty() || !QCoreApplication::instance())
         return;
     g_idleWorkPosted = true;
     QMetaObject::invokeMethod(QCoreApplication::instance(), &RunIdleWork, Qt::QueuedConnection);
@@ -90,7 +90,7 @@ void CallHandler(const std::function<void()> &handler)
 
 void WhenIdle(std::function<void()> work)
 {
-    g_idleWork.push_back(std::move(work));
+    g_idleWork->push_back(std::move(work));
     if (g_depth == 0)
         PostIdleWork();
 }
@@ -102,13 +102,7 @@ void RequestQuit(int status)
         QCoreApplication::exit(status);
 }
 
-void WatchForExit()
-{
-    // Registered after the Runtime was made, so at exit it runs before a
-    // static Runtime's destructor.
-    static const bool watching = std::atexit([] { g_exiting = true; }) == 0;
-    (void)watching;
-}
+bool QuitPending() { return g_quitStatus.has_value(); }
 
 } // namespace detail
 
@@ -136,26 +130,34 @@ bool RunHandler(const char *what, const std::function<void()> &handler)
     return !failure;
 }
 
-Runtime::Runtime(int &argc, char **argv)
+struct Runtime::State {
+    // QApplication keeps argc by reference and reads argv later on.
+    int argc = 1;
+    std::array<char *, 2> argv{};
+    std::unique_ptr<QApplication> application; // unless a test made its own
+    std::unique_ptr<detail::QuitSignals> quitSignals;
+};
+
+Runtime::Runtime(int argc, char **argv) : state_(std::make_unique<State>())
 {
+    static char fallbackName[] = "tovy";
+    state_->argv[0] = argc > 0 && argv && argv[0] ? argv[0] : fallbackName;
     detail::PreferX11();
     if (!QCoreApplication::instance()) {
-        g_qtApplication = std::make_unique<QApplication>(argc, argv);
+        state_->application = std::make_unique<QApplication>(state_->argc, state_->argv.data());
         QCoreApplication::setApplicationName(QStringLiteral("Tovy"));
     }
     // The program decides when to end: closing its last window is not enough.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    state_->quitSignals = std::make_unique<detail::QuitSignals>();
 }
 
 Runtime::~Runtime()
 {
-    g_idleWork.clear();
-    if (g_exiting) {
-        (void)g_qtApplication.release(); // the process ends; Qt's globals may be gone
-        return;
-    }
+    state_->quitSignals.reset();
     testing::DestroyAllWindows();
-    g_qtApplication.reset();
+    detail::ReleaseLasting();
+    state_->application.reset();
 }
 
 int Runtime::Run(const std::function<void()> &lateStartup)

@@ -1,9 +1,12 @@
 #include "uifont.h"
 
+#include "lasting.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 
 #include <cmath>
+#include <optional>
 
 namespace platform::detail {
 
@@ -23,9 +26,11 @@ QString ChooseJapaneseGothic(const QStringList &installed, const QStringList &ja
 
 QString JapaneseGothicFamily()
 {
-    static const QString family = ChooseJapaneseGothic(
-        QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese), QApplication::font().family());
-    return family;
+    static Lasting<std::optional<QString>> family;
+    if (!*family)
+        *family = ChooseJapaneseGothic(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese),
+                                       QApplication::font().family());
+    return **family;
 }
 
 QFont UiFont(const std::string &name, float pixels, bool bold, bool italic, bool underline)

@@ -3,6 +3,7 @@
 #include "control.h"
 #include "controlimpl.h"
 #include "handlerscope.h"
+#include "lasting.h"
 #include "menupresenter.h"
 #include "runtime.h"
 #include "testing.h"
@@ -24,15 +25,15 @@ namespace {
 
 std::vector<std::unique_ptr<Window>> &Registry()
 {
-    static std::vector<std::unique_ptr<Window>> windows;
-    return windows;
+    static Lasting<std::vector<std::unique_ptr<Window>>> windows;
+    return *windows;
 }
 
 // Closed windows, destroyed once no handler runs.
 std::vector<std::unique_ptr<Window>> &Closed()
 {
-    static std::vector<std::unique_ptr<Window>> windows;
-    return windows;
+    static Lasting<std::vector<std::unique_ptr<Window>>> windows;
+    return *windows;
 }
 
 void ReapClosed() { Closed().clear(); }
@@ -366,7 +367,6 @@ Window *FindWindow(std::string_view className)
 
 Window &OpenWindow(std::unique_ptr<Window> window)
 {
-    detail::WatchForExit();
     Window &w = *window;
     WindowImpl &impl = w.Impl();
     Registry().push_back(std::move(window));

@@ -1,6 +1,7 @@
 #include "buttonpictures.h"
 
 #include "platform/folderitem.h"
+#include "platform/lasting.h"
 #include "platform/picture.h"
 #include "platform/resourcesfolder.h"
 
@@ -16,8 +17,8 @@ enum Slot { kBakYea, kBakYea2, kBakMon, kBakMon2, kReset, kReset2, kNextMon, kNe
 
 std::array<std::shared_ptr<platform::Picture>, kSlotCount> &Loaded()
 {
-    static std::array<std::shared_ptr<platform::Picture>, kSlotCount> pictures;
-    return pictures;
+    static platform::Lasting<std::array<std::shared_ptr<platform::Picture>, kSlotCount>> pictures;
+    return *pictures;
 }
 
 std::string &FolderForTests()

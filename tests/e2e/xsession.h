@@ -94,7 +94,10 @@ public:
         return true;
     }
 
-    ~XServer()
+    ~XServer() { stop(); }
+
+    // Ends the server, under whatever programs still use it.
+    void stop()
     {
         if (process_.state() == QProcess::Running) {
             process_.terminate();
