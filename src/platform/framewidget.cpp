@@ -169,6 +169,13 @@ void FrameWidget::closeEvent(QCloseEvent *event)
     event->setAccepted(!impl || impl->closing);
 }
 
+void FrameWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (impl)
+        impl->ContentResized(); // also when the user or the window manager resized it
+}
+
 void FrameWidget::mousePressEvent(QMouseEvent *event)
 {
     if (!impl || impl->closing) {

@@ -67,6 +67,10 @@ public:
     void ApplyFlags();
     void ApplyBackColor();
     void SetSize(int width, int height);
+    // After any change of size: controls outside the window give up the
+    // focus, and a window whose controls come into view with nothing focused
+    // focuses the first of them, as on its activation.
+    void ContentResized();
     void SetPosition(int left, int top);
     // The position code set, as long as only the platform's own correction
     // (keeping the frame on screen) has moved the window since.
