@@ -143,6 +143,8 @@ FrameWidget::FrameWidget(WindowImpl *impl) : impl(impl)
     MouseChain::Instance();
     setMouseTracking(true);
     setAutoFillBackground(true);
+    // A desk calendar mostly sits inactive; its tooltips show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 bool FrameWidget::event(QEvent *event)

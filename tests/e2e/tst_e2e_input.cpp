@@ -5,6 +5,10 @@
 
 #include "xsession.h"
 
+#include <QScopeGuard>
+
+#include <algorithm>
+
 using namespace e2e;
 
 namespace {
@@ -32,6 +36,12 @@ QStringList shownWindows(Tovy &tovy)
     for (QString &id : ids)
         id = id.trimmed();
     return ids;
+}
+
+bool isTooltip(Tovy &tovy, const QString &id)
+{
+    return tovy.run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_WM_WINDOW_TYPE")})
+        .contains(QStringLiteral("_NET_WM_WINDOW_TYPE_TOOLTIP"));
 }
 
 void xdotool(Tovy &tovy, const QStringList &arguments)
@@ -78,6 +88,7 @@ private slots:
     void initTestCase();
     void keysReachOnlyTheShownControls_data();
     void keysReachOnlyTheShownControls();
+    void holidayNamesShowOnAnInactiveWindow();
 
 private:
     std::unique_ptr<XServer> server_;
@@ -220,6 +231,57 @@ void TestInput::keysReachOnlyTheShownControls()
     QCOMPARE(saved.at(6), transparency);
     QCOMPARE(saved.at(7), icon);
     QCOMPARE(saved.at(8), QByteArray("0"));
+}
+
+// A desk calendar mostly sits inactive beside the program in use.
+void TestInput::holidayNamesShowOnAnInactiveWindow()
+{
+    QTemporaryDir config;
+    Tovy tovy(server_->display(), config.path());
+    tovy.parkPointer();
+    const QString id = tovy.window();
+    QVERIFY(!id.isEmpty());
+    QVERIFY(tovy.settledPicture(id).isValid());
+    tovy.click(id, 70, 6); // next month: January 2027, whose 1st (元日) is a Friday
+    tovy.parkPointer();
+
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), server_->display());
+    other.setProcessEnvironment(env);
+    const auto endOther = qScopeGuard([&] {
+        other.kill();
+        other.waitForFinished(3000);
+    });
+    other.start(QStringLiteral("xmessage"), {QStringLiteral("-geometry"), QStringLiteral("+600+400"),
+                                             QStringLiteral("another program")});
+    QString otherId;
+    TRY_VERIFY(!(otherId = tovy.run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                                QStringLiteral("--class"), QStringLiteral("Xmessage")})
+                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                               .value(0)
+                               .trimmed())
+                    .isEmpty());
+    xdotool(tovy, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), otherId});
+    TRY_COMPARE(tovy.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed(), otherId);
+
+    // Friday's column, the first row: the cell at 74, 40. The pointer rests
+    // there, moving a little now and then as a user's hand does: the program
+    // may learn of the other window's focus only after the first move, and
+    // each move starts the tooltip's delay again.
+    bool nudged = false;
+    QElapsedTimer sinceMove;
+    const auto tooltipShown = [&] {
+        if (!sinceMove.isValid() || sinceMove.elapsed() > 2000) {
+            nudged = !nudged;
+            movePointer(tovy, id, nudged ? QPoint(80, 45) : QPoint(81, 46));
+            sinceMove.start();
+        }
+        const QStringList shown = shownWindows(tovy);
+        return std::any_of(shown.begin(), shown.end(),
+                           [&](const QString &w) { return w != id && isTooltip(tovy, w); });
+    };
+    TRY_VERIFY(tooltipShown());
 }
 
 QTEST_GUILESS_MAIN(TestInput)
