@@ -301,6 +301,8 @@ void Window::Close()
 
 void *Window::Handle() const { return reinterpret_cast<void *>(impl_->frame->winId()); }
 
+void Window::IgnoreDoubleClickOfThisPress() { impl_->doubleClickIgnored = impl_->pressRunning; }
+
 void Window::_SetProperties(const PropertyList &properties)
 {
     WindowImpl &impl = *impl_;

@@ -51,6 +51,14 @@ public:
     bool closing = false; // closed, waiting to be destroyed
     bool windowGrabbed = false; // the window took the press in progress
     QPointer<QWidget> pressOwner; // or the control that took it
+    // The press that the window's MouseDown handler is running for.
+    struct PressMark {
+        quint64 timestamp = 0;
+        QPointF globalPosition;
+    };
+    std::optional<PressMark> pressRunning;
+    std::optional<PressMark> doubleClickIgnored; // its second press goes nowhere
+    Qt::MouseButton ignoredButton = Qt::NoButton; // whose release goes nowhere too
 
     // Declared before `controls`, so destroyed after them: the controls'
     // widgets (and the menus below) live inside it.

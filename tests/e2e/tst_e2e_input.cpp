@@ -25,6 +25,16 @@ constexpr QPoint kTopLeft{100, 100};
 // upper left.
 constexpr QPoint kClearOfTheSettingsWindow{400, 300};
 
+QPoint positionOf(Tovy &tovy, const QString &id)
+{
+    const QString info = tovy.run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    const auto x = QRegularExpression(QStringLiteral("Absolute upper-left X: +(-?\\d+)")).match(info);
+    const auto y = QRegularExpression(QStringLiteral("Absolute upper-left Y: +(-?\\d+)")).match(info);
+    if (!x.hasMatch() || !y.hasMatch())
+        return {-1, -1};
+    return {x.captured(1).toInt(), y.captured(1).toInt()};
+}
+
 // Every window of the program that is shown: the calendar, and any picker,
 // menu, tooltip or settings window.
 QStringList shownWindows(Tovy &tovy)
@@ -89,6 +99,8 @@ private slots:
     void keysReachOnlyTheShownControls_data();
     void keysReachOnlyTheShownControls();
     void holidayNamesShowOnAnInactiveWindow();
+    void doubleClickOnTheTileOnlyGrowsIt_data();
+    void doubleClickOnTheTileOnlyGrowsIt();
 
 private:
     std::unique_ptr<XServer> server_;
@@ -282,6 +294,56 @@ void TestInput::holidayNamesShowOnAnInactiveWindow()
                            [&](const QString &w) { return w != id && isTooltip(tovy, w); });
     };
     TRY_VERIFY(tooltipShown());
+}
+
+void TestInput::doubleClickOnTheTileOnlyGrowsIt_data()
+{
+    QTest::addColumn<QPoint>("saved");    // the normal window's place
+    QTest::addColumn<QPoint>("tileAt");   // where the tile lies at opening
+    QTest::newRow("tile at the upper left: the second press is not a year back") << kTopLeft << kTopLeft;
+    QTest::newRow("tile at the upper right: the second press is not a year on")
+        << QPoint(1300, 100) << QPoint(1383, 100);
+    QTest::newRow("tile at the lower left: the second press does nothing") << QPoint(100, 700) << QPoint(100, 800);
+    QTest::newRow("tile at the lower right: the second press neither shrinks nor opens settings")
+        << QPoint(1300, 700) << QPoint(1383, 800);
+}
+
+void TestInput::doubleClickOnTheTileOnlyGrowsIt()
+{
+    QFETCH(QPoint, saved);
+    QFETCH(QPoint, tileAt);
+
+    Capture normal;
+    {
+        QTemporaryDir config;
+        writeSettings(config, settingsAt(saved, false));
+        Tovy tovy(server_->display(), config.path());
+        tovy.parkPointer();
+        const QString id = tovy.window();
+        QVERIFY(!id.isEmpty());
+        normal = tovy.settledPicture(id);
+        QVERIFY(normal.isValid());
+    }
+
+    QTemporaryDir config;
+    writeSettings(config, settingsAt(saved, true));
+    Tovy tovy(server_->display(), config.path());
+    tovy.parkPointer();
+    const QString id = tovy.window();
+    QVERIFY(!id.isEmpty());
+    TRY_COMPARE(tovy.size(id), QSize(19, 14));
+    TRY_COMPARE(positionOf(tovy, id), tileAt);
+    QVERIFY(tovy.settledPicture(id).isValid());
+
+    xdotool(tovy, {QStringLiteral("mousemove"), QStringLiteral("--window"), id, QStringLiteral("9"),
+                   QStringLiteral("7"), QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                   QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")});
+    TRY_COMPARE(tovy.size(id), QSize(102, 114));
+    TRY_COMPARE(positionOf(tovy, id), saved);
+    tovy.parkPointer();
+    TRY_COMPARE(tovy.picture(id).pixels, normal.pixels);
+    QCOMPARE(tovy.size(id), QSize(102, 114));
+    QCOMPARE(shownWindows(tovy), QStringList{id});
 }
 
 QTEST_GUILESS_MAIN(TestInput)
