@@ -227,6 +227,12 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
+    if (event->buttons() & ~event->button()) {
+        // Another button is held: its press goes on alone, and this one
+        // neither opens the menu nor reaches a handler.
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::RightButton && detail::MenusAsContextMenu(impl->owner)) {
         event->accept();
         detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
@@ -237,8 +243,10 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
             // Qt offers it to the control and, if refused, to us again.
             impl->windowGrabbed = false;
             const bool accepted = Forward(event, this, target);
-            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner)
+            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner) {
                 impl->pressOwner = target;
+                impl->pressButton = event->button();
+            }
             event->setAccepted(accepted);
             return;
         }
@@ -250,12 +258,17 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
                [&] { took = self->owner.Event_MouseDown(at.x(), at.y()); });
     self->pressRunning.reset();
     self->windowGrabbed = took;
+    self->pressButton = event->button();
     self->pressOwner = nullptr;
     event->setAccepted(took);
 }
 
 void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (impl && (impl->windowGrabbed || impl->pressOwner) && event->button() != impl->pressButton) {
+        event->accept(); // another button's: the press goes on
+        return;
+    }
     if (impl && !impl->windowGrabbed && impl->pressOwner) {
         // The control that took the press gets its release, wherever it is
         // and whichever way it came here.

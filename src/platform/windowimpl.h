@@ -51,6 +51,7 @@ public:
     bool closing = false; // closed, waiting to be destroyed
     bool windowGrabbed = false; // the window took the press in progress
     QPointer<QWidget> pressOwner; // or the control that took it
+    Qt::MouseButton pressButton = Qt::NoButton; // only its release ends the press
     // The press that the window's MouseDown handler is running for.
     struct PressMark {
         quint64 timestamp = 0;

@@ -101,6 +101,8 @@ private slots:
     void holidayNamesShowOnAnInactiveWindow();
     void doubleClickOnTheTileOnlyGrowsIt_data();
     void doubleClickOnTheTileOnlyGrowsIt();
+    void secondButtonDuringAPress_data();
+    void secondButtonDuringAPress();
 
 private:
     std::unique_ptr<XServer> server_;
@@ -343,6 +345,51 @@ void TestInput::doubleClickOnTheTileOnlyGrowsIt()
     tovy.parkPointer();
     TRY_COMPARE(tovy.picture(id).pixels, normal.pixels);
     QCOMPARE(tovy.size(id), QSize(102, 114));
+    QCOMPARE(shownWindows(tovy), QStringList{id});
+}
+
+void TestInput::secondButtonDuringAPress_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("a right press opens no menu, and the left release steps the month") << QStringLiteral("3");
+    QTest::newRow("a middle click does not end the left press early") << QStringLiteral("2");
+}
+
+void TestInput::secondButtonDuringAPress()
+{
+    QFETCH(QString, button);
+    QTemporaryDir config;
+    Tovy tovy(server_->display(), config.path());
+    tovy.parkPointer();
+    const QString id = tovy.window();
+    QVERIFY(!id.isEmpty());
+    const Capture thisMonth = tovy.settledPicture(id);
+    QVERIFY(thisMonth.isValid());
+    tovy.click(id, 70, 6); // next month
+    tovy.parkPointer();
+    TRY_VERIFY(tovy.picture(id).rows(kMonthFrom, kMonthTo) != thisMonth.rows(kMonthFrom, kMonthTo));
+    const Capture nextMonth = tovy.settledPicture(id);
+    tovy.click(id, 30, 6); // and back
+    tovy.parkPointer();
+    TRY_COMPARE(tovy.picture(id).pixels, thisMonth.pixels);
+
+    xdotool(tovy, {QStringLiteral("mousemove"), QStringLiteral("--window"), id, QStringLiteral("70"),
+                   QStringLiteral("6"), QStringLiteral("mousedown"), QStringLiteral("1")});
+    // The X server's button stays down for the next test unless let go.
+    auto letGo = qScopeGuard([&] { xdotool(tovy, {QStringLiteral("mouseup"), QStringLiteral("1")}); });
+    xdotool(tovy, {QStringLiteral("click"), button});
+    const bool changed = waitFor(
+        [&] {
+            return shownWindows(tovy) != QStringList{id}
+                   || tovy.picture(id).rows(kMonthFrom, kMonthTo) != thisMonth.rows(kMonthFrom, kMonthTo);
+        },
+        kQuietMs);
+    QVERIFY2(!changed, "the second button opened a window or ended the press");
+
+    letGo.dismiss();
+    xdotool(tovy, {QStringLiteral("mouseup"), QStringLiteral("1")});
+    tovy.parkPointer();
+    TRY_COMPARE(tovy.picture(id).pixels, nextMonth.pixels);
     QCOMPARE(shownWindows(tovy), QStringList{id});
 }
 
