@@ -22,11 +22,6 @@ namespace platform {
 
 namespace {
 
-std::string EventName(const WindowImpl &impl, const char *event)
-{
-    return impl.className + "." + event;
-}
-
 // The topmost widget at `pos` (in `parent`'s coordinates) with a tooltip,
 // also among the labels that let the mouse through.
 QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
@@ -254,7 +249,7 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
     bool took = false;
     WindowImpl *self = impl;
     self->pressRunning = WindowImpl::PressMark{event->timestamp(), event->globalPosition()};
-    RunHandler(EventName(*self, "MouseDown").c_str(),
+    RunHandler(self->EventName("MouseDown").c_str(),
                [&] { took = self->owner.Event_MouseDown(at.x(), at.y()); });
     self->pressRunning.reset();
     self->windowGrabbed = took;
@@ -286,7 +281,7 @@ void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
     // Where the window stands now: a mouse-down handler may have moved it.
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseUp").c_str(), [&] { self->owner.Event_MouseUp(at.x(), at.y()); });
+    RunHandler(self->EventName("MouseUp").c_str(), [&] { self->owner.Event_MouseUp(at.x(), at.y()); });
 }
 
 void FrameWidget::mouseMoveEvent(QMouseEvent *event)
@@ -296,19 +291,19 @@ void FrameWidget::mouseMoveEvent(QMouseEvent *event)
         return;
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseMove").c_str(), [&] { self->owner.Event_MouseMove(at.x(), at.y()); });
+    RunHandler(self->EventName("MouseMove").c_str(), [&] { self->owner.Event_MouseMove(at.x(), at.y()); });
 }
 
 void FrameWidget::enterEvent(QEnterEvent *)
 {
     if (WindowImpl *self = impl)
-        RunHandler(EventName(*self, "MouseEnter").c_str(), [self] { self->owner.Event_MouseEnter(); });
+        RunHandler(self->EventName("MouseEnter").c_str(), [self] { self->owner.Event_MouseEnter(); });
 }
 
 void FrameWidget::leaveEvent(QEvent *)
 {
     if (WindowImpl *self = impl)
-        RunHandler(EventName(*self, "MouseExit").c_str(), [self] { self->owner.Event_MouseExit(); });
+        RunHandler(self->EventName("MouseExit").c_str(), [self] { self->owner.Event_MouseExit(); });
 }
 
 } // namespace platform

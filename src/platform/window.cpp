@@ -44,11 +44,6 @@ const T *ValueOf(const Property &property)
     return std::get_if<T>(&property.value);
 }
 
-std::string EventName(const WindowImpl &impl, const char *event)
-{
-    return impl.className + "." + event;
-}
-
 } // namespace
 
 namespace detail {
@@ -181,7 +176,7 @@ void WindowImpl::CloseRequested(bool fromCode)
     if (fromCode)
         detail::CallHandler(close);
     else
-        RunHandler(EventName(*this, "Close").c_str(), close);
+        RunHandler(EventName("Close").c_str(), close);
 }
 
 void WindowImpl::DropMenus()

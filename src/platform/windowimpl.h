@@ -29,6 +29,9 @@ public:
     WindowImpl(Window &owner, std::string className);
     ~WindowImpl();
 
+    // "Window1.MouseDown": how a running handler is named in an error.
+    std::string EventName(const char *event) const { return className + "." + event; }
+
     Window &owner;
     std::string className;
     std::string title;
