@@ -91,6 +91,9 @@ bool Window1::Event_MouseDown(int32_t, int32_t)
         canvas1.SetBackdrop(BakYea());
         Required(DayTxt(), "DayTxt").SetVisible(false);
         Large_Win();
+        // Users double-click small things: the second click would land on
+        // the grown window.
+        IgnoreDoubleClickOfThisPress();
     }
     // Always: the window then gets this press's mouse-up.
     return true;
