@@ -61,12 +61,6 @@ public:
         return *chain;
     }
 
-    // True when the event reached the window without passing a control.
-    bool CameStraight(const QMouseEvent *event, const QWidget *frame) const
-    {
-        return current == event->timestamp() && offered.size() == 1 && offered.front() == frame;
-    }
-
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
@@ -94,15 +88,6 @@ private:
     QEvent::Type currentType = QEvent::None;
     std::vector<const QObject *> offered;
 };
-
-// The control a press at `pos` is for: disabled ones let it through.
-QWidget *EnabledChildAt(QWidget *frame, QPoint pos)
-{
-    QWidget *target = frame->childAt(pos);
-    while (target && target != frame && !target->isEnabled())
-        target = target->parentWidget();
-    return target == frame ? nullptr : target;
-}
 
 // Hands an event the window got straight to `target`, as Qt would have.
 bool Forward(QMouseEvent *event, QWidget *frame, QWidget *target)
@@ -233,18 +218,6 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
         detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
         return;
     }
-    if (MouseChain::Instance().CameStraight(event, this))
-        if (QWidget *target = EnabledChildAt(this, event->position().toPoint())) {
-            // Qt offers it to the control and, if refused, to us again.
-            impl->windowGrabbed = false;
-            const bool accepted = Forward(event, this, target);
-            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner) {
-                impl->pressOwner = target;
-                impl->pressButton = event->button();
-            }
-            event->setAccepted(accepted);
-            return;
-        }
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     bool took = false;
     WindowImpl *self = impl;
