@@ -16,7 +16,6 @@
 #include <QWindow>
 
 #include <string>
-#include <vector>
 
 namespace platform {
 
@@ -42,11 +41,9 @@ QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
 void ReleaseOfAHiddenPressOwner(const QObject *receiver, QMouseEvent *event);
 bool IgnoredSecondPress(const QObject *receiver, const QMouseEvent *event);
 
-// Which widgets a press or release has been offered to, deepest first. Qt
-// offers an event to the widget under the pointer and then to its parents;
-// an event handed straight to the window (as QTest does) skipped the
-// controls, and the window routes it itself. It also sees each release
-// before any widget does, when Qt may be about to drop it.
+// Sees every press, double-click and release before any widget does: the
+// second press of a double-click the window asked to be left alone is taken
+// here, and a release that Qt may be about to drop is handed on.
 class MouseChain : public QObject {
 public:
     static MouseChain &Instance()
@@ -67,13 +64,6 @@ protected:
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
             || type == QEvent::MouseButtonDblClick) {
-            const auto timestamp = static_cast<QMouseEvent *>(event)->timestamp();
-            if (timestamp != current || type != currentType) {
-                current = timestamp;
-                currentType = type;
-                offered.clear();
-            }
-            offered.push_back(receiver);
             if (IgnoredSecondPress(receiver, static_cast<QMouseEvent *>(event)))
                 return true;
             if (type == QEvent::MouseButtonRelease)
@@ -84,9 +74,6 @@ protected:
 
 private:
     using QObject::QObject;
-    quint64 current = 0;
-    QEvent::Type currentType = QEvent::None;
-    std::vector<const QObject *> offered;
 };
 
 // Hands an event the window got straight to `target`, as Qt would have.
