@@ -35,6 +35,8 @@ function(tovy_add_test name)
     tovy_target_defaults(${name})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+    # QTest's mouse events go through the window system, as real input does.
+    target_compile_definitions(${name} PRIVATE QTEST_QPA_MOUSE_HANDLING)
     # Beside the program, so that both find the pictures in ../Resources.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     add_test(NAME ${name} COMMAND ${name})

@@ -31,7 +31,6 @@ Date::Date()
     day_ = date.day();
     dayOfWeek_ = date.dayOfWeek() % 7 + 1; // Qt counts Monday 1 .. Sunday 7
     hour_ = time.hour();
-    minute_ = time.minute();
     second_ = time.second();
 }
 

@@ -15,7 +15,6 @@ public:
     int32_t Day() const { return day_; }
     int32_t DayOfWeek() const { return dayOfWeek_; } // 1 Sunday .. 7 Saturday
     int32_t Hour() const { return hour_; }
-    int32_t Minute() const { return minute_; }
     int32_t Second() const { return second_; }
 
 private:
@@ -24,7 +23,6 @@ private:
     int32_t day_ = 0;
     int32_t dayOfWeek_ = 0;
     int32_t hour_ = 0;
-    int32_t minute_ = 0;
     int32_t second_ = 0;
 };
 

@@ -16,7 +16,6 @@
 #include <QWindow>
 
 #include <string>
-#include <vector>
 
 namespace platform {
 
@@ -42,11 +41,9 @@ QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
 void ReleaseOfAHiddenPressOwner(const QObject *receiver, QMouseEvent *event);
 bool IgnoredSecondPress(const QObject *receiver, const QMouseEvent *event);
 
-// Which widgets a press or release has been offered to, deepest first. Qt
-// offers an event to the widget under the pointer and then to its parents;
-// an event handed straight to the window (as QTest does) skipped the
-// controls, and the window routes it itself. It also sees each release
-// before any widget does, when Qt may be about to drop it.
+// Sees every press, double-click and release before any widget does: the
+// second press of a double-click the window asked to be left alone is taken
+// here, and a release that Qt may be about to drop is handed on.
 class MouseChain : public QObject {
 public:
     static MouseChain &Instance()
@@ -61,25 +58,12 @@ public:
         return *chain;
     }
 
-    // True when the event reached the window without passing a control.
-    bool CameStraight(const QMouseEvent *event, const QWidget *frame) const
-    {
-        return current == event->timestamp() && offered.size() == 1 && offered.front() == frame;
-    }
-
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
             || type == QEvent::MouseButtonDblClick) {
-            const auto timestamp = static_cast<QMouseEvent *>(event)->timestamp();
-            if (timestamp != current || type != currentType) {
-                current = timestamp;
-                currentType = type;
-                offered.clear();
-            }
-            offered.push_back(receiver);
             if (IgnoredSecondPress(receiver, static_cast<QMouseEvent *>(event)))
                 return true;
             if (type == QEvent::MouseButtonRelease)
@@ -90,19 +74,7 @@ protected:
 
 private:
     using QObject::QObject;
-    quint64 current = 0;
-    QEvent::Type currentType = QEvent::None;
-    std::vector<const QObject *> offered;
 };
-
-// The control a press at `pos` is for: disabled ones let it through.
-QWidget *EnabledChildAt(QWidget *frame, QPoint pos)
-{
-    QWidget *target = frame->childAt(pos);
-    while (target && target != frame && !target->isEnabled())
-        target = target->parentWidget();
-    return target == frame ? nullptr : target;
-}
 
 // Hands an event the window got straight to `target`, as Qt would have.
 bool Forward(QMouseEvent *event, QWidget *frame, QWidget *target)
@@ -233,18 +205,6 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
         detail::OpenContextMenu(impl->owner, event->globalPosition().toPoint());
         return;
     }
-    if (MouseChain::Instance().CameStraight(event, this))
-        if (QWidget *target = EnabledChildAt(this, event->position().toPoint())) {
-            // Qt offers it to the control and, if refused, to us again.
-            impl->windowGrabbed = false;
-            const bool accepted = Forward(event, this, target);
-            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner) {
-                impl->pressOwner = target;
-                impl->pressButton = event->button();
-            }
-            event->setAccepted(accepted);
-            return;
-        }
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     bool took = false;
     WindowImpl *self = impl;

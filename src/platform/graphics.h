@@ -16,7 +16,6 @@ class Graphics {
 public:
     explicit Graphics(Picture &target);
 
-    Color ForeColor() const { return foreColor_; }
     void SetForeColor(Color color) { foreColor_ = color; }
     const std::string &TextFont() const { return font_; }
     void SetTextFont(std::string font) { font_ = std::move(font); }

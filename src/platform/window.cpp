@@ -252,12 +252,6 @@ void Window::SetBackColor(Color color)
 
 bool Window::HasBackColor() const { return impl_->hasBackColor; }
 
-void Window::SetHasBackColor(bool has)
-{
-    impl_->hasBackColor = has;
-    impl_->ApplyBackColor();
-}
-
 bool Window::Visible() const
 {
     if (impl_->opening)

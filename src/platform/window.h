@@ -53,7 +53,6 @@ public:
     Color BackColor() const;
     void SetBackColor(Color color);
     bool HasBackColor() const;
-    void SetHasBackColor(bool has);
 
     bool Visible() const;
     void Show();

@@ -532,6 +532,7 @@ void TestDockDrawing::iconRedrawnOnlyBySomeActions()
         Click(w.Canvas4());
         break;
     case Action::ColourInPanel:
+        w._My_Pref_Action(); // the panel's buttons are in reach only when it is open
         Click(w.PushButton1());
         QCOMPARE(tovy::Module1::My_Col, RGB(10, 20, 30));
         break;

@@ -334,7 +334,8 @@ void TestSettingsFile::saving()
         break;
     }
 
-    QTest::mouseClick(platform::testing::WidgetOf(*window.PushButton3()), Qt::LeftButton);
+    // The button's own action: a click cannot reach it while the panel is shut.
+    window.PushButton3_Action(*window.PushButton3());
 
     QCOMPARE(window.Width(), 102);
     QCOMPARE(window.Height(), 114);
@@ -574,6 +575,7 @@ void TestSettingsFile::firstTickAfterOpeningDrawsTheIcon()
     QVERIFY(Module1::Flag_Start);
     QVERIFY(Module1::Flag_Radio);
 
+    window._My_Pref_Action(); // the panel's box is in reach only when it is open
     markIcon();
     QWidget *box = platform::testing::WidgetOf(*window.CheckBox1());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));

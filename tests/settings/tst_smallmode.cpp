@@ -257,6 +257,9 @@ void TestSmallMode::mouseUpAreas()
 
     placeNormal(*window, QPoint(100, 100), widened);
     const QRect before = geometryOf(*window);
+    // The pointer comes into the window first, which shows the hover
+    // buttons; then they are hidden again.
+    QTest::mouseMove(content(*window), point);
     hideHoverButtons(*window);
     if (buttonsShown)
         window->Event_MouseEnter();
