@@ -182,7 +182,7 @@ side_heap() {
     rm -f "$work"/heap.*
     # shellcheck disable=SC2086
     env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" FONTCONFIG_FILE="$work/fontconfig/side-$i/fonts.conf" \
-        heaptrack -o "$work/heap" ${commands[$i]} >/dev/null 2>&1 || true
+        LD_PRELOAD="${preload[$i]}" heaptrack -o "$work/heap" ${commands[$i]} >/dev/null 2>&1 || true
     local file
     file=$(ls "$work"/heap.* 2>/dev/null | head -n1)
     [ -n "$file" ] || { echo "-"; return; }
