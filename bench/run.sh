@@ -40,9 +40,7 @@ for tool in Xvfb /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "bench/run.sh: $tool is missing (apt-get install xvfb time)" >&2; exit 2; }
 done
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVY_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j3 --target tovy tovy_bench_spawn tovy_bench_bare_window tovy_bench_bare_idle \
     tovy_bench_first_paint tovy_bench_ui tovy_bench_grab tovy_bench_gtk_first_draw >"$build/bench-build.log" 2>&1 ||
     { tail -n 30 "$build/bench-build.log" >&2; exit 1; }

@@ -4,8 +4,8 @@
 # for a bounded time (default 300 s, or the first argument): each input is
 # written as "Tovy prefs", the calendar window opens on it and every control
 # must end in range. Starts from fuzz/seeds/settings; any input that
-# crashes, breaks a range or hangs is copied to tests/robustness/crashes/,
-# which the tst_settings_inputs test replays.
+# crashes, breaks a range or hangs is copied there too, where the
+# tst_settings_inputs test replays it and later runs start from it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-300}"
@@ -28,8 +28,7 @@ status=0
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
     "$out/bin/tovy_settings_fuzzer" "$out/corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
     -max_len=70000 -detect_leaks=0 -artifact_prefix="$out/findings/" -print_final_stats=1 || status=$?
-mkdir -p tests/robustness/crashes
 for finding in "$out"/findings/*; do
-    [ -e "$finding" ] && cp "$finding" tests/robustness/crashes/
+    [ -e "$finding" ] && cp "$finding" fuzz/seeds/settings/
 done
 exit "$status"

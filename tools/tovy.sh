@@ -25,13 +25,13 @@ if [ "${#missing[@]}" -gt 0 ]; then
         apt-get install -y -qq "${missing[@]}"
 fi
 
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build build
-
 if [ "$mode" = run ]; then
+    # A first run builds the program alone, not the tests.
+    [ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build --target tovy
     exec build/bin/tovy
 fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVY_BUILD_BENCH=ON
+cmake --build build
 cd build
 ctest --output-on-failure -j"$(nproc)"

@@ -1,3 +1,35 @@
+// The Japanese civil calendar: era years, weekdays and national holidays.
+//
+// Sources:
+// - 国民の祝日に関する法律 (Act on National Holidays, 昭和23年法律第178号, in
+//   force 20 July 1948), with its amendments of 1966 (敬老の日, 体育の日 and
+//   建国記念の日, the last on 11 February by cabinet order from 1967), 1973
+//   (振替休日, from 12 April 1973), 1985 (国民の休日, a day between two
+//   holidays), 1989 (天皇誕生日 to 23 December, 29 April みどりの日), 1995
+//   (海の日 from 1996), 1998 (成人の日 and 体育の日 on Mondays from 2000),
+//   2001 (海の日 and 敬老の日 on Mondays from 2003), 2005 (昭和の日, みどりの日
+//   on 4 May, and a substitute holiday after a run of holidays, from 2007),
+//   2014 (山の日 from 2016) and 2018 (体育の日 renamed スポーツの日 from
+//   2020). 天皇の退位等に関する皇室典範特例法 (2017) moved 天皇誕生日 to
+//   23 February from 2020.
+// - One-off holidays, each made by a law of its own:
+//   皇太子明仁親王の結婚の儀の行われる日を休日とする法律 (1959),
+//   昭和天皇の大喪の礼の行われる日を休日とする法律 (1989),
+//   即位礼正殿の儀の行われる日を休日とする法律 (1990),
+//   皇太子徳仁親王の結婚の儀の行われる日を休日とする法律 (1993), and
+//   天皇の即位の日及び即位礼正殿の儀の行われる日を休日とする法律 (2018, for
+//   1 May and 22 October 2019; 30 April and 2 May follow as 国民の休日).
+// - The summer holidays of 2020 and 2021: the special measures law for the
+//   Tokyo Olympic and Paralympic Games, amended in 2018 for 2020 and in 2020
+//   for 2021:
+//   東京オリンピック競技大会・東京パラリンピック競技大会特別措置法.
+// - The equinox days are the astronomical ones, announced each February for
+//   the next year by the National Astronomical Observatory of Japan
+//   (国立天文台, 暦要項); the formula below approximates them.
+// - Checked against the Cabinet Office's list of national holidays
+//   (内閣府「国民の祝日について」,
+//   https://www8.cao.go.jp/chosei/shukujitsu/gaiyou.html).
+
 #include "calendar/calendar.h"
 
 #include <cmath>
@@ -88,6 +120,7 @@ private:
     std::vector<HolidayMark> marks_;
 };
 
+// Each by a law of its own; see the sources above.
 struct OneOffHoliday {
     int32_t year;
     int32_t month;
@@ -106,7 +139,8 @@ constexpr OneOffHoliday OneOffHolidays[] = {
     {2019, 10, 22, "即位礼正殿の儀"},
 };
 
-// The two years whose summer holidays were moved around the Olympic Games.
+// The two years whose summer holidays were moved around the Olympic Games,
+// by the Games' special measures law.
 struct SummerShift {
     int32_t year;
     int32_t marine_day;   // July
@@ -183,6 +217,7 @@ void may(MonthMarks& m, int32_t year)
         m.red(6, "振替休日");
 }
 
+// 20 July from 1996 (1995 amendment), the third Monday from 2003 (2001).
 void july(MonthMarks& m, int32_t year)
 {
     if (year >= 1996 && year <= 2002)
@@ -195,6 +230,7 @@ void july(MonthMarks& m, int32_t year)
     }
 }
 
+// 11 August from 2016 (2014 amendment).
 void august(MonthMarks& m, int32_t year)
 {
     if (const SummerShift* shift = summer_shift(year))
@@ -203,6 +239,7 @@ void august(MonthMarks& m, int32_t year)
         m.red_with_substitute(11, "山の日", true);
 }
 
+// 15 September from 1966 (1966 amendment), the third Monday from 2003 (2001).
 void september(MonthMarks& m, int32_t year)
 {
     if (year >= 1966 && year <= 2002)
@@ -216,6 +253,8 @@ void september(MonthMarks& m, int32_t year)
         m.red(equinox - 1, "国民の休日");
 }
 
+// 10 October from 1966 (1966 amendment), the second Monday from 2000
+// (1998), named スポーツの日 from 2020 (2018).
 void october(MonthMarks& m, int32_t year)
 {
     if (year >= 1966 && year <= 1999)
@@ -232,6 +271,7 @@ void november(MonthMarks& m, int32_t year)
     m.red_with_substitute(23, "勤労感謝の日", year >= 1973);
 }
 
+// The Heisei Emperor's birthday, 1989 to 2018 (1989 amendment).
 void december(MonthMarks& m, int32_t year)
 {
     if (year >= 1989 && year <= 2018)

@@ -5,8 +5,10 @@
 
 #include "dock/dockdrawcount.h"
 
-#include "app/app.h"
 #include "calendar/calendar.h"
+#include "design/calendarlook.h"
+#include "design/required.h"
+#include "platform/application.h"
 #include "platform/date.h"
 #include "platform/dockitem.h"
 #include "platform/graphics.h"
@@ -15,7 +17,6 @@
 #include "platform/text.h"
 #include "settings/module1.h"
 #include "window/buttonpictures.h"
-#include "window/required.h"
 
 #include <array>
 #include <string>
@@ -24,24 +25,19 @@ namespace tovy {
 
 namespace {
 
-constexpr int32_t kTileSize = 512;
+constexpr int32_t kTileSize = platform::DockItem::kTileSide;
 constexpr int32_t kDaySize = 128;
 constexpr int32_t kLogoSize = 128;
 constexpr int32_t kLogoAt = kTileSize - kLogoSize;
 constexpr double kMonthScale = 5.0;
 
-constexpr platform::Color kRed = platform::RGB(255, 0, 0);
-constexpr platform::Color kBlue = platform::RGB(0, 0, 255);
-constexpr platform::Color kBlack = platform::RGB(0, 0, 0);
-
 int64_t drawCount = 0;
 
 std::string WeekdayCharacter(int32_t dayOfWeek)
 {
-    static const std::array<const char *, 7> names{"日", "月", "火", "水", "木", "金", "土"};
     if (dayOfWeek < 1 || dayOfWeek > 7)
         return {};
-    return names[static_cast<size_t>(dayOfWeek - 1)];
+    return kWeekdayCharacters[static_cast<size_t>(dayOfWeek - 1)];
 }
 
 bool IsRedHoliday(const platform::Date &today)
@@ -108,7 +104,7 @@ void Window1::Draw_Dock()
         Draw_Day();
     Draw_Icon1();
 
-    platform::DockItem &dock = App::Instance().DockItem();
+    platform::DockItem &dock = platform::Application::Running().DockItem();
     dock.Graphics().DrawPicture(MyCanv.get(), 0, 0);
     dock.UpdateNow();
 }

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "exceptions.h"
 #include "handlerscope.h"
 #include "lasting.h"
 #include "menupresenter.h"
@@ -39,6 +40,13 @@ Application::~Application()
 }
 
 Application *Application::Current() { return g_current; }
+
+Application &Application::Running()
+{
+    if (g_current == nullptr)
+        throw NilObjectException("no application object");
+    return *g_current;
+}
 
 void Application::Register()
 {

@@ -26,6 +26,8 @@ public:
     Application &operator=(const Application &) = delete;
 
     static Application *Current();
+    // Current(), or the framework's nil-object error when none is registered.
+    static Application &Running();
     void Register(); // becomes Current()
 
     platform::MenuBar *MenuBar() const;

@@ -83,8 +83,9 @@ void CanvasWidget::paintEvent(QPaintEvent *)
 void CanvasWidget::mousePressEvent(QMouseEvent *event)
 {
     CanvasImpl *self = impl;
-    // A right-click belongs to the window's menu; a refused press to the window.
-    if (!self || event->button() != Qt::LeftButton || !self->onMouseDown) {
+    // A right-click belongs to the window's menu, a refused press and a press
+    // while another button is held to the window.
+    if (!self || event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton || !self->onMouseDown) {
         event->ignore();
         return;
     }
@@ -97,8 +98,10 @@ void CanvasWidget::mousePressEvent(QMouseEvent *event)
         return;
     }
     self->grabbed = took;
-    if (took)
+    if (took) {
         self->owner.Impl().pressOwner = this;
+        self->owner.Impl().pressButton = Qt::LeftButton;
+    }
     event->setAccepted(took);
 }
 
@@ -107,6 +110,10 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent *event)
     CanvasImpl *self = impl;
     if (!self || !self->grabbed) {
         event->ignore(); // on to the window, which may have taken the press
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        event->accept(); // another button's: the press goes on
         return;
     }
     self->grabbed = false;

@@ -12,6 +12,7 @@ namespace platform {
 ControlImpl::ControlImpl(Window &owner, QWidget *widget) : owner(owner), widget(widget)
 {
     if (widget) {
+        focusPolicy = widget->focusPolicy();
         widget->setGeometry(0, 0, 0, 0);
         widget->show(); // with its window, or at once when the window is open
     }
@@ -29,6 +30,25 @@ void ControlImpl::ApplyGeometry()
     if (parent && parent != content)
         offset = parent->mapTo(content, QPoint(0, 0));
     widget->setGeometry(left - offset.x(), top - offset.y(), std::max(width, 0), std::max(height, 0));
+    UpdateFocusPolicy();
+}
+
+bool ControlImpl::InsideWindow() const
+{
+    const QWidget *content = owner.Impl().frame.get();
+    if (!widget || !content->isAncestorOf(widget))
+        return false;
+    return QRect(widget->mapTo(content, QPoint(0, 0)), widget->size()).intersects(content->rect());
+}
+
+bool ControlImpl::UpdateFocusPolicy()
+{
+    if (!widget || focusPolicy == Qt::NoFocus)
+        return false;
+    const Qt::FocusPolicy now = InsideWindow() ? focusPolicy : Qt::NoFocus;
+    const bool gained = now != Qt::NoFocus && widget->focusPolicy() == Qt::NoFocus;
+    widget->setFocusPolicy(now);
+    return gained;
 }
 
 void ControlImpl::SetInitialParent(const std::string &parentName)

@@ -28,6 +28,7 @@ public:
     std::string name;
     int32_t index = 0;
     QPointer<QWidget> widget;
+    Qt::FocusPolicy focusPolicy = Qt::NoFocus; // the kind's own, while inside the window
     // The context of every Qt connection to this control: destroyed first,
     // so no signal reaches a control that is gone.
     QObject guard;
@@ -43,6 +44,11 @@ public:
 
     // Window coordinates to the coordinates of the widget's Qt parent.
     void ApplyGeometry();
+    // Whether any of it lies inside its window as the window is now sized.
+    bool InsideWindow() const;
+    // Keys reach a control only where it can be seen: outside the window it
+    // takes no focus. True when it can take focus now and could not before.
+    bool UpdateFocusPolicy();
     void SetInitialParent(const std::string &parentName);
 
     // Called after a property list has been applied in full.

@@ -22,8 +22,6 @@
 namespace platform {
 namespace {
 
-constexpr int kTileSide = 512;
-
 // Our icon is a few kilobytes; a file far larger is not read.
 constexpr qint64 kMaxIconFileBytes = 4 * 1024 * 1024;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 namespace platform {
@@ -11,10 +12,12 @@ class Picture;
 // the picture becomes the icon of the program's windows and taskbar entry.
 class DockItem {
 public:
+    static constexpr int32_t kTileSide = 512;
+
     DockItem();
     ~DockItem();
 
-    platform::Graphics &Graphics(); // a 512 by 512 picture to draw into
+    platform::Graphics &Graphics(); // a kTileSide by kTileSide picture to draw into
     void UpdateNow();               // show what was drawn
     void ResetIcon();               // the program's own icon again
 

@@ -6,10 +6,12 @@
 #include "windowimpl.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QToolTip>
 #include <QWindow>
 
@@ -19,11 +21,6 @@
 namespace platform {
 
 namespace {
-
-std::string EventName(const WindowImpl &impl, const char *event)
-{
-    return impl.className + "." + event;
-}
 
 // The topmost widget at `pos` (in `parent`'s coordinates) with a tooltip,
 // also among the labels that let the mouse through.
@@ -43,6 +40,7 @@ QWidget *ToolTipWidgetAt(QWidget *parent, QPoint pos)
 }
 
 void ReleaseOfAHiddenPressOwner(const QObject *receiver, QMouseEvent *event);
+bool IgnoredSecondPress(const QObject *receiver, const QMouseEvent *event);
 
 // Which widgets a press or release has been offered to, deepest first. Qt
 // offers an event to the widget under the pointer and then to its parents;
@@ -82,6 +80,8 @@ protected:
                 offered.clear();
             }
             offered.push_back(receiver);
+            if (IgnoredSecondPress(receiver, static_cast<QMouseEvent *>(event)))
+                return true;
             if (type == QEvent::MouseButtonRelease)
                 ReleaseOfAHiddenPressOwner(receiver, static_cast<QMouseEvent *>(event));
         }
@@ -114,26 +114,64 @@ bool Forward(QMouseEvent *event, QWidget *frame, QWidget *target)
     return copy.isAccepted();
 }
 
+// The frame whose window system's window that is, or none.
+FrameWidget *FrameOf(const QObject *receiver)
+{
+    const auto *window = qobject_cast<const QWindow *>(receiver);
+    if (!window)
+        return nullptr;
+    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+        auto *frame = dynamic_cast<FrameWidget *>(topLevel);
+        if (frame && frame->windowHandle() == window)
+            return frame;
+    }
+    return nullptr;
+}
+
 // Qt forgets the widget that took a press once it is hidden, and then gives
 // the release to no widget at all. It comes to the window system's window
 // first: the control that took the press gets it from there.
 void ReleaseOfAHiddenPressOwner(const QObject *receiver, QMouseEvent *event)
 {
-    const auto *window = qobject_cast<const QWindow *>(receiver);
-    if (!window)
+    FrameWidget *frame = FrameOf(receiver);
+    WindowImpl *impl = frame ? frame->impl : nullptr;
+    if (!impl || impl->windowGrabbed || !impl->pressOwner || impl->pressOwner->isVisible())
         return;
-    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
-        auto *frame = dynamic_cast<FrameWidget *>(topLevel);
-        if (!frame || frame->windowHandle() != window)
-            continue;
-        WindowImpl *impl = frame->impl;
-        if (!impl || impl->windowGrabbed || !impl->pressOwner || impl->pressOwner->isVisible())
-            return;
-        QWidget *owner = impl->pressOwner;
-        impl->pressOwner = nullptr;
-        Forward(event, frame, owner);
-        return;
+    QWidget *owner = impl->pressOwner;
+    impl->pressOwner = nullptr;
+    Forward(event, frame, owner);
+}
+
+// The second press of a double-click whose first the window asked to be
+// left alone, with its double-click event and its release: taken before any
+// widget sees them.
+bool IgnoredSecondPress(const QObject *receiver, const QMouseEvent *event)
+{
+    FrameWidget *frame = FrameOf(receiver);
+    WindowImpl *impl = frame ? frame->impl : nullptr;
+    if (!impl)
+        return false;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (impl->ignoredButton != event->button())
+            return false;
+        impl->ignoredButton = Qt::NoButton;
+        return true;
     }
+    if (!impl->doubleClickIgnored)
+        return false;
+    const WindowImpl::PressMark first = *impl->doubleClickIgnored;
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const bool inTime = event->timestamp() >= first.timestamp
+                        && event->timestamp() - first.timestamp <= quint64(hints->mouseDoubleClickInterval());
+    const bool near = (event->globalPosition() - first.globalPosition).manhattanLength()
+                      <= hints->mouseDoubleClickDistance();
+    if (!inTime || !near) {
+        if (!inTime)
+            impl->doubleClickIgnored.reset();
+        return false;
+    }
+    impl->ignoredButton = event->button();
+    return true;
 }
 
 } // namespace
@@ -143,6 +181,8 @@ FrameWidget::FrameWidget(WindowImpl *impl) : impl(impl)
     MouseChain::Instance();
     setMouseTracking(true);
     setAutoFillBackground(true);
+    // A desk calendar mostly sits inactive; its tooltips show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 bool FrameWidget::event(QEvent *event)
@@ -169,10 +209,23 @@ void FrameWidget::closeEvent(QCloseEvent *event)
     event->setAccepted(!impl || impl->closing);
 }
 
+void FrameWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (impl)
+        impl->ContentResized(); // also when the user or the window manager resized it
+}
+
 void FrameWidget::mousePressEvent(QMouseEvent *event)
 {
     if (!impl || impl->closing) {
         event->ignore();
+        return;
+    }
+    if (event->buttons() & ~event->button()) {
+        // Another button is held: its press goes on alone, and this one
+        // neither opens the menu nor reaches a handler.
+        event->accept();
         return;
     }
     if (event->button() == Qt::RightButton && detail::MenusAsContextMenu(impl->owner)) {
@@ -185,23 +238,32 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
             // Qt offers it to the control and, if refused, to us again.
             impl->windowGrabbed = false;
             const bool accepted = Forward(event, this, target);
-            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner)
+            if (accepted && impl && !impl->windowGrabbed && !impl->pressOwner) {
                 impl->pressOwner = target;
+                impl->pressButton = event->button();
+            }
             event->setAccepted(accepted);
             return;
         }
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     bool took = false;
     WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseDown").c_str(),
+    self->pressRunning = WindowImpl::PressMark{event->timestamp(), event->globalPosition()};
+    RunHandler(self->EventName("MouseDown").c_str(),
                [&] { took = self->owner.Event_MouseDown(at.x(), at.y()); });
+    self->pressRunning.reset();
     self->windowGrabbed = took;
+    self->pressButton = event->button();
     self->pressOwner = nullptr;
     event->setAccepted(took);
 }
 
 void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (impl && (impl->windowGrabbed || impl->pressOwner) && event->button() != impl->pressButton) {
+        event->accept(); // another button's: the press goes on
+        return;
+    }
     if (impl && !impl->windowGrabbed && impl->pressOwner) {
         // The control that took the press gets its release, wherever it is
         // and whichever way it came here.
@@ -219,7 +281,7 @@ void FrameWidget::mouseReleaseEvent(QMouseEvent *event)
     // Where the window stands now: a mouse-down handler may have moved it.
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseUp").c_str(), [&] { self->owner.Event_MouseUp(at.x(), at.y()); });
+    RunHandler(self->EventName("MouseUp").c_str(), [&] { self->owner.Event_MouseUp(at.x(), at.y()); });
 }
 
 void FrameWidget::mouseMoveEvent(QMouseEvent *event)
@@ -229,19 +291,19 @@ void FrameWidget::mouseMoveEvent(QMouseEvent *event)
         return;
     const QPoint at = mapFromGlobal(event->globalPosition()).toPoint();
     WindowImpl *self = impl;
-    RunHandler(EventName(*self, "MouseMove").c_str(), [&] { self->owner.Event_MouseMove(at.x(), at.y()); });
+    RunHandler(self->EventName("MouseMove").c_str(), [&] { self->owner.Event_MouseMove(at.x(), at.y()); });
 }
 
 void FrameWidget::enterEvent(QEnterEvent *)
 {
     if (WindowImpl *self = impl)
-        RunHandler(EventName(*self, "MouseEnter").c_str(), [self] { self->owner.Event_MouseEnter(); });
+        RunHandler(self->EventName("MouseEnter").c_str(), [self] { self->owner.Event_MouseEnter(); });
 }
 
 void FrameWidget::leaveEvent(QEvent *)
 {
     if (WindowImpl *self = impl)
-        RunHandler(EventName(*self, "MouseExit").c_str(), [self] { self->owner.Event_MouseExit(); });
+        RunHandler(self->EventName("MouseExit").c_str(), [self] { self->owner.Event_MouseExit(); });
 }
 
 } // namespace platform

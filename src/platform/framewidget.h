@@ -15,9 +15,13 @@ public:
     explicit FrameWidget(WindowImpl *impl);
     WindowImpl *impl; // cleared when the window goes
 
+    // The first control of the tab chain takes the focus, if any can.
+    void FocusFirstControl() { focusNextPrevChild(true); }
+
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -45,7 +45,7 @@ public:
         for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
             auto shortcut = std::make_unique<QShortcut>(QKeySequence(key), owner.Impl().frame.get());
             QObject::connect(shortcut.get(), &QShortcut::activated, &guard, [this] {
-                if (Widget() && Widget()->isVisible() && Widget()->isEnabled())
+                if (Widget() && Widget()->isVisible() && Widget()->isEnabled() && InsideWindow())
                     Widget()->animateClick();
             });
             returnKeys.push_back(std::move(shortcut));

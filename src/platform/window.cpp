@@ -44,11 +44,6 @@ const T *ValueOf(const Property &property)
     return std::get_if<T>(&property.value);
 }
 
-std::string EventName(const WindowImpl &impl, const char *event)
-{
-    return impl.className + "." + event;
-}
-
 } // namespace
 
 namespace detail {
@@ -126,6 +121,24 @@ void WindowImpl::SetSize(int width, int height)
     } else {
         frame->setFixedSize(width, height); // the user cannot resize it
     }
+    ContentResized();
+}
+
+void WindowImpl::ContentResized()
+{
+    bool cameIntoView = false;
+    QWidget *focused = frame->focusWidget();
+    for (const auto &control : controls) {
+        ControlImpl &impl = control->Impl();
+        cameIntoView |= impl.UpdateFocusPolicy();
+        if (focused && impl.widget && !impl.InsideWindow()
+            && (impl.widget == focused || impl.widget->isAncestorOf(focused))) {
+            focused->clearFocus();
+            focused = nullptr;
+        }
+    }
+    if (cameIntoView && opened && !closing && (!focused || focused == frame.get()))
+        frame->FocusFirstControl();
 }
 
 void WindowImpl::SetPosition(int left, int top)
@@ -163,7 +176,7 @@ void WindowImpl::CloseRequested(bool fromCode)
     if (fromCode)
         detail::CallHandler(close);
     else
-        RunHandler(EventName(*this, "Close").c_str(), close);
+        RunHandler(EventName("Close").c_str(), close);
 }
 
 void WindowImpl::DropMenus()
@@ -282,6 +295,8 @@ void Window::Close()
 }
 
 void *Window::Handle() const { return reinterpret_cast<void *>(impl_->frame->winId()); }
+
+void Window::IgnoreDoubleClickOfThisPress() { impl_->doubleClickIgnored = impl_->pressRunning; }
 
 void Window::_SetProperties(const PropertyList &properties)
 {

@@ -62,6 +62,12 @@ public:
 
     void *Handle() const; // the native window
 
+    // Inside Event_MouseDown: a press that would make a double-click with
+    // this one (within the system's interval and distance) reaches no
+    // handler, and nor does its release. For a press that changed the
+    // window under the pointer.
+    void IgnoreDoubleClickOfThisPress();
+
     void _SetProperties(const PropertyList &properties);
 
     // Takes ownership of the control and registers it under the name.

@@ -29,6 +29,9 @@ public:
     WindowImpl(Window &owner, std::string className);
     ~WindowImpl();
 
+    // "Window1.MouseDown": how a running handler is named in an error.
+    std::string EventName(const char *event) const { return className + "." + event; }
+
     Window &owner;
     std::string className;
     std::string title;
@@ -51,6 +54,15 @@ public:
     bool closing = false; // closed, waiting to be destroyed
     bool windowGrabbed = false; // the window took the press in progress
     QPointer<QWidget> pressOwner; // or the control that took it
+    Qt::MouseButton pressButton = Qt::NoButton; // only its release ends the press
+    // The press that the window's MouseDown handler is running for.
+    struct PressMark {
+        quint64 timestamp = 0;
+        QPointF globalPosition;
+    };
+    std::optional<PressMark> pressRunning;
+    std::optional<PressMark> doubleClickIgnored; // its second press goes nowhere
+    Qt::MouseButton ignoredButton = Qt::NoButton; // whose release goes nowhere too
 
     // Declared before `controls`, so destroyed after them: the controls'
     // widgets (and the menus below) live inside it.
@@ -67,6 +79,10 @@ public:
     void ApplyFlags();
     void ApplyBackColor();
     void SetSize(int width, int height);
+    // After any change of size: controls outside the window give up the
+    // focus, and a window whose controls come into view with nothing focused
+    // focuses the first of them, as on its activation.
+    void ContentResized();
     void SetPosition(int left, int top);
     // The position code set, as long as only the platform's own correction
     // (keeping the frame on screen) has moved the window since.

@@ -3,6 +3,7 @@
 
 #include "window/window1.h"
 
+#include "design/required.h"
 #include "platform/checkbox.h"
 #include "platform/folderitem.h"
 #include "platform/radiobutton.h"
@@ -10,7 +11,6 @@
 #include "platform/textinputstream.h"
 #include "platform/textoutputstream.h"
 #include "settings/module1.h"
-#include "window/required.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,9 @@
 
 #include "window/window1.h"
 
-#include "app/app.h"
+#include "design/calendarlook.h"
+#include "design/required.h"
+#include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/dockitem.h"
 #include "platform/label.h"
@@ -14,22 +16,18 @@
 #include "platform/slider.h"
 #include "platform/text.h"
 #include "settings/module1.h"
-#include "window/required.h"
 
 namespace tovy {
 
 namespace {
 
-constexpr int32_t kNormalWidth = 102;
-constexpr int32_t kWidenedWidth = 392;
-constexpr int32_t kHeight = 114;
 
 } // namespace
 
 bool Window1::_My_Pref_Action()
 {
     SetWidth(kWidenedWidth);
-    SetHeight(kHeight);
+    SetHeight(kNormalHeight);
     if (platform::Screen(0).Width < Left() + kWidenedWidth)
         SetLeft(platform::Screen(0).Width - kWidenedWidth);
     return false;
@@ -39,7 +37,7 @@ void Window1::PushButton2_Action(platform::PushButton &)
 {
     // Left stays: a window pulled back by the widening does not move back.
     SetWidth(kNormalWidth);
-    SetHeight(kHeight);
+    SetHeight(kNormalHeight);
 }
 
 void Window1::Slider1_ValueChanged(platform::Slider &sender)
@@ -72,7 +70,7 @@ void Window1::CheckBox1_Action(platform::CheckBox &sender)
 {
     const bool on = sender.Value();
     if (!on)
-        App::Instance().DockItem().ResetIcon();
+        platform::Application::Running().DockItem().ResetIcon();
     for (int32_t i = 0; i <= 3; ++i)
         Required(RadioButton1(i), "RadioButton1").SetEnabled(on);
     // The first run is the opening's own setting of the box: it draws nothing.

@@ -3,23 +3,18 @@
 
 #include "window/window1.h"
 
+#include "design/calendarlook.h"
+#include "design/required.h"
 #include "platform/canvas.h"
 #include "platform/label.h"
 #include "platform/screen.h"
 #include "platform/text.h"
 #include "settings/window2.h"
 #include "window/buttonpictures.h"
-#include "window/required.h"
 
 namespace tovy {
 
 namespace {
-
-// Both resizes place the window as if its normal size were this.
-constexpr int32_t kNormalWidth = 102;
-constexpr int32_t kNormalHeight = 114;
-constexpr int32_t kSmallWidth = 19;
-constexpr int32_t kSmallHeight = 14;
 
 // The hover buttons' areas on the window: below y 102, right of x 75; the
 // settings area ends before x 89, where the shrink area begins.
@@ -96,6 +91,9 @@ bool Window1::Event_MouseDown(int32_t, int32_t)
         canvas1.SetBackdrop(BakYea());
         Required(DayTxt(), "DayTxt").SetVisible(false);
         Large_Win();
+        // Users double-click small things: the second click would land on
+        // the grown window.
+        IgnoreDoubleClickOfThisPress();
     }
     // Always: the window then gets this press's mouse-up.
     return true;

@@ -4,7 +4,9 @@
 
 #include "settings/window2.h"
 
-#include "app/app.h"
+#include "design/designlists.h"
+#include "design/required.h"
+#include "platform/application.h"
 #include "platform/checkbox.h"
 #include "platform/dockitem.h"
 #include "platform/pushbutton.h"
@@ -13,8 +15,6 @@
 #include "platform/text.h"
 #include "platform/windowextensions.h"
 #include "settings/module1.h"
-#include "window/designlists.h"
-#include "window/required.h"
 #include "window/window1.h"
 
 #include <array>
@@ -183,7 +183,7 @@ void Window2::CheckBox1_Action(platform::CheckBox &sender)
         Required(calendar.CheckBox1(), "CheckBox1").SetValue(true);
     } else {
         Required(calendar.CheckBox1(), "CheckBox1").SetValue(false);
-        App::Instance().DockItem().ResetIcon();
+        platform::Application::Running().DockItem().ResetIcon();
     }
     for (int32_t i = 0; i <= 3; ++i)
         Required(RadioButton1(i), "RadioButton1").SetEnabled(on);

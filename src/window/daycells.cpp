@@ -2,10 +2,11 @@
 
 #include "window/daycells.h"
 
+#include "design/calendarlook.h"
+#include "design/required.h"
 #include "platform/exceptions.h"
 #include "platform/label.h"
 #include "platform/text.h"
-#include "window/required.h"
 #include "window/window1.h"
 
 #include <array>
@@ -15,7 +16,6 @@ namespace tovy {
 
 namespace {
 
-constexpr std::array<const char *, 7> kWeekdayCharacters{"日", "月", "火", "水", "木", "金", "土"};
 
 } // namespace
 

@@ -3,13 +3,14 @@
 
 #include "window/window1.h"
 
+#include "design/calendarlook.h"
+#include "design/required.h"
 #include "platform/canvas.h"
 #include "platform/date.h"
 #include "platform/label.h"
 #include "platform/text.h"
 #include "window/buttonpictures.h"
 #include "window/daycells.h"
-#include "window/required.h"
 
 #include <string>
 #include <utility>
@@ -17,11 +18,6 @@
 namespace tovy {
 
 namespace {
-
-constexpr platform::Color kBlack = platform::RGB(0, 0, 0);
-constexpr platform::Color kRed = platform::RGB(255, 0, 0);
-constexpr platform::Color kBlue = platform::RGB(0, 0, 255);
-constexpr platform::Color kMonthGreen = platform::RGB(0, 128, 0);
 
 bool IsSundayCell(int32_t k)
 {

@@ -3,13 +3,14 @@
 
 #include "window/window1.h"
 
+#include "design/calendarlook.h"
+#include "design/required.h"
 #include "platform/canvas.h"
 #include "platform/date.h"
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/text.h"
 #include "window/buttonpictures.h"
-#include "window/required.h"
 
 #include <functional>
 #include <memory>
@@ -17,8 +18,6 @@
 namespace tovy {
 
 namespace {
-
-constexpr platform::Color kMonthGreen = platform::RGB(0, 128, 0);
 
 struct YearMonth {
     int32_t year;

@@ -3,7 +3,9 @@
 
 #include "window/window1.h"
 
-#include "app/app.h"
+#include "design/calendarlook.h"
+#include "design/required.h"
+#include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/checkbox.h"
 #include "platform/date.h"
@@ -15,7 +17,6 @@
 #include "settings/module1.h"
 #include "window/buttonpictures.h"
 #include "window/daycells.h"
-#include "window/required.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,8 +27,6 @@ namespace tovy {
 
 namespace {
 
-constexpr int32_t kNormalWidth = 102;
-constexpr int32_t kNormalHeight = 114;
 constexpr int32_t kCorrectedTop = 5;
 constexpr int32_t kCorrectedLeft = 0;
 constexpr int32_t kRows = 6;
@@ -219,13 +218,13 @@ bool Window1::Event_CancelClose(bool)
 void Window1::Event_Close()
 {
     Save_State();
-    App::Instance().Quit(0);
+    platform::Application::Running().Quit(0);
 }
 
 bool Window1::_FileQuit_Action()
 {
     Save_State();
-    App::Instance().Quit(0);
+    platform::Application::Running().Quit(0);
     return false;
 }
 

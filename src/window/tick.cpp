@@ -2,10 +2,10 @@
 
 #include "window/window1.h"
 
+#include "design/required.h"
 #include "platform/checkbox.h"
 #include "platform/date.h"
 #include "window/daycells.h"
-#include "window/required.h"
 
 namespace tovy {
 

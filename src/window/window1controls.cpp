@@ -5,6 +5,8 @@
 
 #include "window/window1.h"
 
+#include "design/calendarlook.h"
+#include "design/designlists.h"
 #include "platform/bevelbutton.h"
 #include "platform/canvas.h"
 #include "platform/checkbox.h"
@@ -12,7 +14,6 @@
 #include "platform/slider.h"
 #include "platform/timer.h"
 #include "window/buttonpictures.h"
-#include "window/designlists.h"
 #include "window/window1design.h"
 
 #include <array>
@@ -28,9 +29,6 @@ using platform::Color;
 using platform::PropertyList;
 using platform::RGB;
 
-constexpr Color kBlack = RGB(0, 0, 0);
-constexpr Color kRed = RGB(255, 0, 0);
-constexpr Color kBlue = RGB(0, 0, 255);
 // The month number's design colour; every shown month replaces it.
 constexpr Color kDesignGreen = RGB(0, 127, 0);
 

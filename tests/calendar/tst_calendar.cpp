@@ -256,6 +256,8 @@ void TestCalendar::holidayMonths_data()
         << QStringList{"1/1 元旦", "1/2 振替休日", "1/9 成人の日"};
 
     QTest::newRow("February 1966: before Foundation Day") << 1966 << 2 << QStringList{};
+    QTest::newRow("February 1967: Foundation Day begins") << 1967 << 2
+        << QStringList{"2/11 建国記念日"};
     QTest::newRow("February 1973: Sunday 11th, substitutes not yet") << 1973 << 2
         << QStringList{"2/11 建国記念日"};
     QTest::newRow("February 1979: Sunday 11th gives the 12th") << 1979 << 2
@@ -302,11 +304,15 @@ void TestCalendar::holidayMonths_data()
         << QStringList{"5/3 憲法記念日", "5/4 振替休日", "5/5 こどもの日"};
     QTest::newRow("May 1988: citizens' holiday on the 4th") << 1988 << 5
         << QStringList{"5/3 憲法記念日", "5/4 国民の休日", "5/5 こどもの日"};
+    QTest::newRow("May 2006: the 4th still a citizens' holiday") << 2006 << 5
+        << QStringList{"5/3 憲法記念日", "5/4 国民の休日", "5/5 こどもの日"};
     QTest::newRow("May 2008: Sunday 4th gives the 6th") << 2008 << 5
         << QStringList{"5/3 憲法記念日", "5/4 みどりの日", "5/5 こどもの日", "5/6 振替休日"};
 
     QTest::newRow("July 1995: before Marine Day") << 1995 << 7 << QStringList{};
     QTest::newRow("July 1996: fixed 20th, a Saturday") << 1996 << 7
+        << QStringList{"7/20 海の日"};
+    QTest::newRow("July 2002: the last fixed 20th, not the third Monday") << 2002 << 7
         << QStringList{"7/20 海の日"};
     QTest::newRow("July 2003: third Monday") << 2003 << 7 << QStringList{"7/21 海の日"};
 
@@ -314,11 +320,22 @@ void TestCalendar::holidayMonths_data()
     QTest::newRow("August 2016: first Mountain Day") << 2016 << 8
         << QStringList{"8/11 山の日"};
 
+    QTest::newRow("September 1965: before Respect for the Aged Day") << 1965 << 9
+        << QStringList{"9/23 秋分の日"};
+    QTest::newRow("September 1966: Respect for the Aged Day begins") << 1966 << 9
+        << QStringList{"9/15 敬老の日", "9/23 秋分の日"};
     QTest::newRow("September 1973: Sunday equinox gives the 24th") << 1973 << 9
         << QStringList{"9/15 敬老の日", "9/23 秋分の日", "9/24 振替休日"};
+    QTest::newRow("September 2002: the last fixed 15th, a Sunday, gives the 16th") << 2002 << 9
+        << QStringList{"9/15 敬老の日", "9/16 振替休日", "9/23 秋分の日"};
+    QTest::newRow("September 2003: third Monday") << 2003 << 9
+        << QStringList{"9/15 敬老の日", "9/23 秋分の日"};
     QTest::newRow("September 2015: citizens' holiday before a Wednesday equinox") << 2015 << 9
         << QStringList{"9/21 敬老の日", "9/22 国民の休日", "9/23 秋分の日"};
 
+    QTest::newRow("October 1965: before Sports Day") << 1965 << 10 << QStringList{};
+    QTest::newRow("October 1966: Sports Day begins") << 1966 << 10
+        << QStringList{"10/10 体育の日"};
     QTest::newRow("October 1999: Sunday Sports Day gives the 11th") << 1999 << 10
         << QStringList{"10/10 体育の日", "10/11 振替休日"};
     QTest::newRow("October 2000: second Monday") << 2000 << 10
@@ -331,6 +348,8 @@ void TestCalendar::holidayMonths_data()
 
     QTest::newRow("December 1988: before the Heisei birthday") << 1988 << 12
         << QStringList{};
+    QTest::newRow("December 1989: the Heisei birthday begins") << 1989 << 12
+        << QStringList{"12/23 天皇誕生日"};
     QTest::newRow("December 2007: Sunday 23rd gives the 24th") << 2007 << 12
         << QStringList{"12/23 天皇誕生日", "12/24 振替休日"};
     QTest::newRow("December 2018: last Heisei birthday") << 2018 << 12
@@ -354,6 +373,10 @@ void TestCalendar::holidayYears_data()
     // The law took effect in July 1948: only the autumn holidays remain.
     QTest::newRow("1948: the first holiday year") << 1948
         << QStringList{"9/23 秋分の日", "11/3 文化の日", "11/23 勤労感謝の日"};
+    QTest::newRow("1949: the first whole year, no substitute holidays yet") << 1949
+        << QStringList{"1/1 元旦", "1/15 成人の日", "3/21 春分の日", "4/29 天皇誕生日",
+                       "5/3 憲法記念日", "5/5 こどもの日", "9/23 秋分の日", "11/3 文化の日",
+                       "11/23 勤労感謝の日"};
 
     // 2007, 2009 and 2016 as published with the holiday rules.
     QTest::newRow("2007: Showa Day and the moved substitute begin") << 2007

@@ -341,6 +341,21 @@ void TestDockDrawing::monthModeDrawsTheShownMonth()
     // The heads: Sunday red at 20, Saturday blue at 445, baseline 135.
     QVERIFY(InkOf(tile, kRed, QRect(20, 90, 50, 55)).count > 100);
     QVERIFY(InkOf(tile, kBlue, QRect(445, 90, 50, 55)).count > 100);
+    // Each of the seven heads, its character in its colour at its place.
+    struct WeekdayHead {
+        const char *text;
+        Color colour;
+        int x;
+    };
+    for (const auto &[text, colour, x] : {WeekdayHead{"日", kRed, 20}, WeekdayHead{"月", kBlack, 90},
+                                          WeekdayHead{"火", kBlack, 160}, WeekdayHead{"水", kBlack, 230},
+                                          WeekdayHead{"木", kBlack, 305}, WeekdayHead{"金", kBlack, 380},
+                                          WeekdayHead{"土", kBlue, 445}}) {
+        const QRect region(x - 3, 86, 60, 60);
+        const QImage head = ReferenceText(text, colour, 45, x, 135).copy(region);
+        QVERIFY(InkOf(head, colour).count > 100);
+        QVERIFY2(tile.copy(region) == head, text);
+    }
     // Cell 1: left 20, baseline 200; red in the Sunday column.
     QCOMPARE(InkOf(tile, kRed, QRect(20, 150, 70, 52)).count > 100, firstCellWritten);
     // Cell 14: left 440, baseline 260, in blue; digits end at the baseline,

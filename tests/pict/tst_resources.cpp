@@ -142,7 +142,7 @@ void TestResources::loadsFromAnInstallPrefix()
     QProcess install;
     install.start(QStringLiteral(TOVY_CMAKE_COMMAND),
                   {QStringLiteral("--install"), QStringLiteral(TOVY_BINARY_DIR), QStringLiteral("--prefix"), prefix,
-                   QStringLiteral("--component"), QStringLiteral("tovy_resources")});
+                   QStringLiteral("--component"), QStringLiteral("Data")});
     QVERIFY(install.waitForFinished(60000));
     QCOMPARE(install.exitCode(), 0);
     QVERIFY(QFile::exists(prefix + u'/' + picturesdir + QStringLiteral("/Blank.PCT")));

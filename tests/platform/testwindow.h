@@ -27,7 +27,8 @@ public:
     std::function<bool()> cancelClose;
     std::function<void()> close;
     std::vector<std::string> log;
-    bool *destroyed = nullptr;
+    // Shared, so that a window that outlives the test sets a flag still alive.
+    std::shared_ptr<bool> destroyed;
 
     void Layout() override
     {

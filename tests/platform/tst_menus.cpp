@@ -487,8 +487,8 @@ void MenusTest::shortcutHandlerThatChangesTheMenus()
         bar->_Lookup("My_Pref")->SetKeyboardShortcut("Cmd+P");
         return true;
     });
-    bool destroyed = false;
-    TestWindow &other = OpenTestWindow([&](TestWindow &w) { w.destroyed = &destroyed; }, "Other");
+    const auto destroyed = std::make_shared<bool>(false);
+    TestWindow &other = OpenTestWindow([&](TestWindow &w) { w.destroyed = destroyed; }, "Other");
     other._AddMenuHandler("EditCopy", [&] {
         log << "copy closes";
         other.Close();
@@ -500,7 +500,7 @@ void MenusTest::shortcutHandlerThatChangesTheMenus()
     QTest::keyClick(W(window), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(MakeFront(other));
     QTest::keyClick(W(other), Qt::Key_C, Qt::ControlModifier);
-    QTRY_VERIFY(destroyed);
+    QTRY_VERIFY(*destroyed);
     QCOMPARE(log.join("; "), QString("pref; pref; copy closes"));
 }
 

@@ -743,10 +743,10 @@ void WindowsTest::closeOrderAndDestruction_data()
 void WindowsTest::closeOrderAndDestruction()
 {
     QFETCH(bool, fromCode);
-    bool destroyed = false;
+    const auto destroyed = std::make_shared<bool>(false);
     bool foundInClose = true;
     TestWindow &window = OpenTestWindow([&](TestWindow &w) {
-        w.destroyed = &destroyed;
+        w.destroyed = destroyed;
         w.close = [&] { foundInClose = FindWindow("Closing") != nullptr; };
     }, "Closing");
     if (fromCode)
@@ -756,8 +756,8 @@ void WindowsTest::closeOrderAndDestruction()
     QCOMPARE(Joined(window.log), QString("CancelClose; Close"));
     QVERIFY(foundInClose);
     QCOMPARE(FindWindow("Closing"), nullptr);
-    QVERIFY(!destroyed); // not while the handler may still use it
-    QTRY_VERIFY(destroyed);
+    QVERIFY(!*destroyed); // not while the handler may still use it
+    QTRY_VERIFY(*destroyed);
 }
 
 void WindowsTest::closeRefusedKeepsTheWindow_data() { closeOrderAndDestruction_data(); }
@@ -765,9 +765,9 @@ void WindowsTest::closeRefusedKeepsTheWindow_data() { closeOrderAndDestruction_d
 void WindowsTest::closeRefusedKeepsTheWindow()
 {
     QFETCH(bool, fromCode);
-    bool destroyed = false;
+    const auto destroyed = std::make_shared<bool>(false);
     TestWindow &window = OpenTestWindow([&](TestWindow &w) {
-        w.destroyed = &destroyed;
+        w.destroyed = destroyed;
         w.cancelClose = [] { return true; };
     }, "Stays");
     if (fromCode)
@@ -778,19 +778,19 @@ void WindowsTest::closeRefusedKeepsTheWindow()
     QCOMPARE(FindWindow("Stays"), &window);
     QVERIFY(W(window)->isVisible());
     QCoreApplication::processEvents();
-    QVERIFY(!destroyed);
+    QVERIFY(!*destroyed);
 }
 
 void WindowsTest::hideKeepsTheWindowAndShowBringsItBack()
 {
-    bool destroyed = false;
-    TestWindow &window = OpenTestWindow([&](TestWindow &w) { w.destroyed = &destroyed; }, "Kept");
+    const auto destroyed = std::make_shared<bool>(false);
+    TestWindow &window = OpenTestWindow([&](TestWindow &w) { w.destroyed = destroyed; }, "Kept");
     window.Hide();
     QCoreApplication::processEvents();
     QVERIFY(!window.Visible());
     QVERIFY(!W(window)->isVisible());
     QCOMPARE(FindWindow("Kept"), &window);
-    QVERIFY(!destroyed);
+    QVERIFY(!*destroyed);
     for (const std::string &entry : window.log) // neither CancelClose nor Close ran
         QVERIFY2(!entry.ends_with("Close"), entry.c_str());
 

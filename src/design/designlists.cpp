@@ -1,4 +1,4 @@
-#include "window/designlists.h"
+#include "design/designlists.h"
 
 #include "platform/checkbox.h"
 #include "platform/pushbutton.h"
