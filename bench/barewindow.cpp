@@ -5,7 +5,8 @@
 // start-up figures, and left running, with a once-a-second timer that reads
 // the date as the program's tick does, as the floor of the idle figures.
 // With --icon FILE it also shows that picture as its window icon, to tell
-// what the program's own icon costs at start-up.
+// what the program's own icon costs at start-up; with --no-label it shows
+// no label, the floor of any Qt window.
 
 #include <QApplication>
 #include <QDate>
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
     QLabel label(QStringLiteral("平成38年 12 2026"), &window);
     label.setFont(font);
     label.move(3, 15);
+    label.setVisible(!arguments.contains(QStringLiteral("--no-label")));
 
 #ifdef TOVY_BENCH_TICK
     QTimer tick;

@@ -5,7 +5,17 @@
 #     bench/run.sh [build-dir]        # default build-bench, optimised (-O2)
 #
 # - start-up to first paint, tovy against a bare Qt window, under Xvfb
-#   (-noreset, on a free display) and on the offscreen platform;
+#   (-noreset, on a free display) and on the offscreen platform; under Xvfb
+#   in the same interleaved run also the bare window without its label and,
+#   where installed, gsimplecal and yad --calendar (ended at their first
+#   drawn frame by a preloaded shim); every program with a fontconfig cache
+#   folder of its own, and a session bus of the script's own unless
+#   TOVY_BENCH_BUS=0;
+# - peak heap of the same (heaptrack, where installed);
+# - a month step's CPU time under Xvfb, clicked with xdotool, against
+#   gsimplecal's next-month key (where both are installed);
+# - the first picture (window and icon) against another build's, pixel for
+#   pixel, when TOVY_BENCH_BASE names that build's folder;
 # - peak RSS of the same two (/usr/bin/time -v);
 # - idle cost of the real build/bin/tovy under Xvfb: CPU time and context
 #   switches over 30 s, from 3 s after start, against the bare window left
@@ -32,15 +42,17 @@ done
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVY_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j3 --target tovy tovy_bench_spawn tovy_bench_bare_window tovy_bench_bare_idle \
-    tovy_bench_first_paint tovy_bench_ui >"$build/bench-build.log" 2>&1 ||
+    tovy_bench_first_paint tovy_bench_ui tovy_bench_grab tovy_bench_gtk_first_draw >"$build/bench-build.log" 2>&1 ||
     { tail -n 30 "$build/bench-build.log" >&2; exit 1; }
 bin="$build/bin"
 
 work=$(mktemp -d)
 xvfb_pid=""
 idle_pids=()
+bus_pid=""
 cleanup() {
     for pid in "${idle_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -n "${bus_pid:-}" ] && kill "$bus_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -65,6 +77,33 @@ done
 [ -s "$work/display" ] || { echo "bench/run.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 xdisplay=":$(head -n1 "$work/display")"
 
+# A session bus, as a desktop has: without one every Qt and GTK program
+# spends milliseconds trying to start one.
+bus_pid=""
+if [ "${TOVY_BENCH_BUS:-1}" = 1 ] && command -v dbus-daemon >/dev/null; then
+    dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=4 >"$work/bus" 4>"$work/bus.pid"
+    export DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$work/bus")"
+    bus_pid=$(head -n1 "$work/bus.pid")
+else
+    unset DBUS_SESSION_BUS_ADDRESS
+fi
+
+# Every program gets a fontconfig cache folder of its own, filled by its
+# warm-up runs: a stale shared cache makes each start rescan every font.
+fontconfig_for() {
+    local dir="$work/fontconfig/$1"
+    mkdir -p "$dir/cache"
+    cat >"$dir/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <cachedir>$dir/cache</cachedir>
+  <include ignore_missing="no">/etc/fonts/fonts.conf</include>
+</fontconfig>
+CONF
+    echo "$dir/fonts.conf"
+}
+
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 verdict() { awk -v v="$1" -v limit="$2" 'BEGIN { print (v <= limit ? "met" : "missed") }'; }
 
@@ -83,8 +122,10 @@ icon="$build/Resources/tovy.png"
 startup() {
     local name="$1"; shift
     local out
-    out=$(env "$@" "$bin/tovy_bench_spawn" "$runs" "$warmup" "$bin/tovy_bench_bare_window" \
-        -- "$bin/tovy_bench_first_paint" -- "$bin/tovy_bench_bare_window" --icon "$icon")
+    out=$(env "$@" "$bin/tovy_bench_spawn" "$runs" "$warmup" \
+        env FONTCONFIG_FILE="$(fontconfig_for "bare-$name")" "$bin/tovy_bench_bare_window" \
+        -- env FONTCONFIG_FILE="$(fontconfig_for "tovy-$name")" "$bin/tovy_bench_first_paint" \
+        -- env FONTCONFIG_FILE="$(fontconfig_for "icon-$name")" "$bin/tovy_bench_bare_window" --icon "$icon")
     local bare_median bare_min tovy_median tovy_min icon_median icon_min n
     read -r bare_median bare_min n _ <<<"$(sed -n 1p <<<"$out")"
     read -r tovy_median tovy_min _ _ <<<"$(sed -n 2p <<<"$out")"
@@ -99,6 +140,129 @@ startup() {
 }
 startup "Xvfb" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 startup "offscreen" QT_QPA_PLATFORM=offscreen
+
+# CPU nanoseconds of every thread of a process.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
+
+# ---- side by side under Xvfb: the floors, tovy and the GTK peers, in one
+# interleaved run; ratios to the labelled floor.
+shim="$bin/tovy_bench_gtk_first_draw.so"
+names=("bare Qt window, no label" "bare Qt window, one label in IPAGothic (labelled floor)" "tovy")
+commands=("$bin/tovy_bench_bare_window --no-label" "$bin/tovy_bench_bare_window" "$bin/tovy_bench_first_paint")
+preload=("" "" "")
+if command -v gsimplecal >/dev/null; then
+    names+=("gsimplecal"); commands+=("$(command -v gsimplecal)"); preload+=("$shim")
+fi
+if command -v yad >/dev/null; then
+    names+=("yad --calendar"); commands+=("$(command -v yad) --calendar"); preload+=("$shim")
+fi
+spawn_args=()
+for i in "${!names[@]}"; do
+    [ "$i" -gt 0 ] && spawn_args+=(--)
+    # shellcheck disable=SC2206 # the commands are split into their words on purpose
+    spawn_args+=(env FONTCONFIG_FILE="$(fontconfig_for "side-$i")" LD_PRELOAD="${preload[$i]}" ${commands[$i]})
+done
+side_out=$(env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" "$bin/tovy_bench_spawn" "$runs" "$warmup" "${spawn_args[@]}")
+side_rss() {
+    local values=() i="$1"
+    for _ in $(seq "$rss_runs"); do
+        # shellcheck disable=SC2086
+        env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" FONTCONFIG_FILE="$work/fontconfig/side-$i/fonts.conf" \
+            LD_PRELOAD="${preload[$i]}" /usr/bin/time -v ${commands[$i]} 2>"$work/time.txt" >/dev/null || true
+        values+=("$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")")
+    done
+    printf '%s\n' "${values[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+# heaptrack's peak of the heap, in MB, or "-" where it is missing.
+side_heap() {
+    local i="$1"
+    command -v heaptrack >/dev/null && command -v heaptrack_print >/dev/null || { echo "-"; return; }
+    rm -f "$work"/heap.*
+    # shellcheck disable=SC2086
+    env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" FONTCONFIG_FILE="$work/fontconfig/side-$i/fonts.conf" \
+        LD_PRELOAD="${preload[$i]}" heaptrack -o "$work/heap" ${commands[$i]} >/dev/null 2>&1 || true
+    local file
+    file=$(ls "$work"/heap.* 2>/dev/null | head -n1)
+    [ -n "$file" ] || { echo "-"; return; }
+    heaptrack_print -f "$file" 2>/dev/null | awk '/^peak heap memory consumption/ { print $NF; exit }'
+}
+floor_median=$(sed -n 2p <<<"$side_out" | awk '{ print $1 }')
+floor_rss=""
+side_rows=()
+for i in "${!names[@]}"; do
+    read -r median least n failed <<<"$(sed -n "$((i + 1))p" <<<"$side_out")"
+    rss_kib=$(side_rss "$i")
+    [ "$i" -eq 1 ] && floor_rss="$rss_kib"
+    side_rows+=("${names[$i]}|$median|$least|$n|$failed|$rss_kib|$(side_heap "$i")")
+done
+{
+    echo
+    echo "Side by side under Xvfb, one interleaved run of $runs rounds after $warmup warm-up rounds;" \
+        "session bus: $([ -n "$bus_pid" ] && echo "yes, the script's own" || echo "none");" \
+        "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)."
+    echo
+    echo "| program | first draw, median (ms) | least (ms) | ratio to the labelled floor | peak RSS (MB) | RSS ratio | peak heap (heaptrack) | failed runs |"
+    echo "|---|---|---|---|---|---|---|---|"
+    for r in "${side_rows[@]}"; do
+        IFS='|' read -r name median least n failed rss_kib heap <<<"$r"
+        echo "| $name | $median | $least | $(ratio "$median" "$floor_median") |" \
+            "$(awk -v k="$rss_kib" 'BEGIN { printf "%.1f", k / 1024 }') | $(ratio "$rss_kib" "$floor_rss") | $heap | $failed |"
+    done
+} >"$work/side.md"
+
+# ---- a month step's CPU time, under Xvfb as a user clicks, against
+# gsimplecal's next-month key: CPU time of every thread over the steps.
+step_count=40
+step_ms() { awk -v ns="$1" -v n="$step_count" 'BEGIN { printf "%.3f", ns / n / 1e6 }'; }
+if command -v xdotool >/dev/null; then
+    env QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay" XDG_CONFIG_HOME="$work/step-config" \
+        FONTCONFIG_FILE="$work/fontconfig/side-2/fonts.conf" "$bin/tovy" >/dev/null 2>&1 &
+    step_pid=$!; idle_pids+=("$step_pid")
+    tovy_window=$(DISPLAY="$xdisplay" xdotool search --sync --pid "$step_pid" --onlyvisible 2>/dev/null | head -n1)
+    sleep 1
+    DISPLAY="$xdisplay" xdotool mousemove --window "$tovy_window" 70 6
+    cpu0=$(cpu_ns "$step_pid")
+    for _ in $(seq "$step_count"); do DISPLAY="$xdisplay" xdotool click 1; sleep 0.05; done
+    tovy_step=$(step_ms $(($(cpu_ns "$step_pid") - cpu0)))
+    kill "$step_pid"; wait "$step_pid" 2>/dev/null || true
+    gsimplecal_step="-"
+    if command -v gsimplecal >/dev/null; then
+        env DISPLAY="$xdisplay" FONTCONFIG_FILE="$work/fontconfig/side-3/fonts.conf" gsimplecal >/dev/null 2>&1 &
+        peer_pid=$!; idle_pids+=("$peer_pid")
+        peer_window=$(DISPLAY="$xdisplay" xdotool search --sync --pid "$peer_pid" --onlyvisible 2>/dev/null | head -n1)
+        sleep 1
+        DISPLAY="$xdisplay" xdotool windowfocus --sync "$peer_window"
+        cpu0=$(cpu_ns "$peer_pid")
+        for _ in $(seq "$step_count"); do DISPLAY="$xdisplay" xdotool key Page_Down; sleep 0.05; done
+        gsimplecal_step=$(step_ms $(($(cpu_ns "$peer_pid") - cpu0)))
+        kill "$peer_pid"; wait "$peer_pid" 2>/dev/null || true
+    fi
+    idle_pids=()
+    {
+        echo
+        echo "Month step under Xvfb, CPU time of every thread over $step_count steps, one every 50 ms" \
+            "(tovy: a click on the next-month button; gsimplecal: Page Down): tovy $tovy_step ms," \
+            "gsimplecal $gsimplecal_step ms, ratio $(ratio "$tovy_step" "$gsimplecal_step")."
+    } >>"$work/side.md"
+fi
+
+# ---- the first picture against another build's
+if [ -n "${TOVY_BENCH_BASE:-}" ]; then
+    same=yes
+    for platform in offscreen xcb; do
+        for side in base this; do
+            dir="$TOVY_BENCH_BASE"; [ "$side" = this ] && dir="$build"
+            env QT_QPA_PLATFORM="$platform" DISPLAY="$xdisplay" XDG_CONFIG_HOME="$work/grab-config-$side-$platform" \
+                TOVY_BENCH_GRAB_DIR="$work/grab/$side-$platform" "$dir/bin/tovy_bench_grab" >/dev/null 2>&1 || same=no
+        done
+        for picture in window.png icon.png; do
+            cmp -s "$work/grab/base-$platform/$picture" "$work/grab/this-$platform/$picture" || same=no
+        done
+    done
+    echo >>"$work/side.md"
+    echo "First picture (window and icon, offscreen and Xvfb) the same as $TOVY_BENCH_BASE's, byte for byte: $same." \
+        >>"$work/side.md"
+fi
 
 # ---- peak RSS
 peak_rss_kib() {
@@ -121,7 +285,6 @@ rss "Xvfb" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 rss "offscreen" QT_QPA_PLATFORM=offscreen
 
 # ---- idle cost: CPU nanoseconds and context switches of every thread
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
 switches() {
     cat /proc/"$1"/task/*/status 2>/dev/null |
         awk '/^(voluntary|nonvoluntary)_ctxt_switches/ { s += $2 } END { print s + 0 }'
@@ -183,5 +346,6 @@ done
         "$(awk '/MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo) memory; $(uname -sr);" \
         "Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6); build type $(awk -F= '/^CMAKE_BUILD_TYPE/ { print $2 }' "$build/CMakeCache.txt")."
 } >>"$results"
+cat "$work/side.md" >>"$results"
 cp "$results" "$build/bench-results.md"
 cat "$results"

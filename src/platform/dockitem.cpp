@@ -5,7 +5,7 @@
 #include "lasting.h"
 #include "picture.h"
 #include "picturedata.h"
-#include "resourcesfolder.h"
+#include "programiconpixels.h"
 #include "testing.h"
 
 #include <QFileInfo>
@@ -26,7 +26,7 @@ namespace {
 constexpr qint64 kMaxIconFileBytes = 4 * 1024 * 1024;
 
 struct ProgramIconState {
-    std::optional<std::string> file; // set by tests; else tovy.png in the resources folder
+    std::optional<std::string> file; // set by tests; else the pixels built in
     bool tried = false;
     QIcon icon;
 };
@@ -37,39 +37,39 @@ ProgramIconState &IconState()
     return *state;
 }
 
-std::optional<FolderItem> ProgramIconFile()
+// tovy.png, made into pixels when the program is built: no picture to find
+// or decode at start-up.
+QIcon BuiltInIcon()
 {
-    if (IconState().file)
-        return FolderItem(*IconState().file);
-    if (const auto folder = ResourcesFolder())
-        return folder->Child("tovy.png");
-    return std::nullopt;
+    const QImage image(reinterpret_cast<const uchar *>(kProgramIconPixels), kProgramIconWidth, kProgramIconHeight,
+                       kProgramIconWidth * 4, QImage::Format_ARGB32_Premultiplied);
+    return QIcon(QPixmap::fromImage(image));
 }
 
-// The program's own icon, read once (a failure too, with one line in the
+QIcon IconFromFile(const std::string &path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.isFile()) {
+        qWarning("Program icon not found: %s", qPrintable(info.filePath()));
+        return {};
+    }
+    if (info.size() > kMaxIconFileBytes) {
+        qWarning("Program icon too large: %s", qPrintable(info.filePath()));
+        return {};
+    }
+    // The checked picture reader says itself why a picture is unreadable.
+    if (const std::shared_ptr<Picture> picture = FolderItem(path).OpenAsPicture())
+        return QIcon(QPixmap::fromImage(picture->Data().image));
+    return {};
+}
+
+// The program's own icon, made once (a failure too, with one line in the
 // log); an empty icon when it cannot be had.
 const QIcon &ProgramIcon()
 {
     ProgramIconState &state = IconState();
-    if (std::exchange(state.tried, true))
-        return state.icon;
-    const std::optional<FolderItem> file = ProgramIconFile();
-    if (!file) {
-        qWarning("Program icon not found: no resources folder");
-        return state.icon;
-    }
-    const QFileInfo info(QString::fromStdString(file->Path()));
-    if (!info.isFile()) {
-        qWarning("Program icon not found: %s", qPrintable(info.filePath()));
-        return state.icon;
-    }
-    if (info.size() > kMaxIconFileBytes) {
-        qWarning("Program icon too large: %s", qPrintable(info.filePath()));
-        return state.icon;
-    }
-    // The checked picture reader says itself why a picture is unreadable.
-    if (const std::shared_ptr<Picture> picture = file->OpenAsPicture())
-        state.icon = QIcon(QPixmap::fromImage(picture->Data().image));
+    if (!std::exchange(state.tried, true))
+        state.icon = state.file ? IconFromFile(*state.file) : BuiltInIcon();
     return state.icon;
 }
 

@@ -8,6 +8,9 @@
 
 #include <QLabel>
 
+#include <optional>
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -23,16 +26,31 @@ public:
         label->setMargin(0);
         label->setIndent(0);
         label->setWordWrap(false);
-        ApplyFont();
+        // Set once, when the label's property list has been applied, or at
+        // once for a label made after its window opened.
+        fontPending = true;
+        if (owner.Impl().controlsOpened)
+            ShowFont();
         ApplyAlign();
     }
 
     QLabel *Widget() const { return static_cast<QLabel *>(widget.data()); }
 
+    // Each font property would otherwise build and set a font of its own.
     void ApplyFont()
     {
-        if (Widget())
-            Widget()->setFont(detail::UiFont(font, size, bold, italic, underline));
+        fontPending = true;
+        if (!applyingList && owner.Impl().controlsOpened)
+            ShowFont();
+    }
+
+    void ShowFont()
+    {
+        if (!std::exchange(fontPending, false) || !Widget())
+            return;
+        const QFont wanted = detail::UiFont(font, size, bold, italic, underline);
+        if (Widget()->font() != wanted || !Widget()->testAttribute(Qt::WA_SetFont))
+            Widget()->setFont(wanted);
     }
 
     void ApplyAlign()
@@ -44,14 +62,21 @@ public:
 
     void ApplyColor()
     {
-        if (!Widget())
+        if (!Widget() || shownColor == color)
             return;
+        shownColor = color; // a month step sets every cell's colour, mostly unchanged
         QPalette palette = Widget()->palette();
         palette.setColor(QPalette::WindowText, QColor(color.Red(), color.Green(), color.Blue()));
         Widget()->setPalette(palette);
     }
 
-    void WindowOpened() override { RunOpen(); }
+    void ListApplied() override { ShowFont(); }
+
+    void WindowOpened() override
+    {
+        ShowFont();
+        RunOpen();
+    }
 
     void RunOpen()
     {
@@ -71,6 +96,8 @@ public:
     int32_t align = 0;
     bool transparent = true;
     bool openDone = false;
+    bool fontPending = false;
+    std::optional<Color> shownColor;
     std::function<void(Label &)> onOpen;
 };
 

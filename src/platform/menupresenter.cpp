@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -122,17 +124,42 @@ void CollectShortcutItems(const MenuItem &parent, std::vector<const MenuItem *> 
 
 std::optional<bool> g_globalBarForced;
 
+// Qt's own Unix themes export the menus when a menu registrar is on the
+// session bus.
+bool MenuRegistrarRunning()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnectionInterface *names = bus.isConnected() ? bus.interface() : nullptr;
+    return names && names->isServiceRegistered(QStringLiteral("com.canonical.AppMenu.Registrar")).value();
+}
+
 // Whether the platform shows menu bars outside the windows: on macOS, and on
-// a Linux desktop that exports them (Qt asks the session bus once for a
-// menu registrar). A parentless bar asks Qt, so that no bar that turns out
-// not to be native ever enters a window.
+// a Linux desktop that exports them. On X11 and Wayland the bus is asked as
+// Qt asks it, because a QMenuBar made before the first paint reads its
+// extension icon, and that first picture read scans every image plugin.
+// Elsewhere a parentless bar asks Qt, so that no bar that turns out not to
+// be native ever enters a window.
+bool AskGlobalBarAvailable()
+{
+#ifndef Q_OS_MACOS
+    if (QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar))
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
+        return MenuRegistrarRunning();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return false;
+#endif
+    return QMenuBar().isNativeMenuBar();
+}
+
 bool GlobalBarAvailable()
 {
     if (g_globalBarForced)
         return *g_globalBarForced;
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
-    static const bool available = QMenuBar().isNativeMenuBar();
+    static const bool available = AskGlobalBarAvailable();
     return available;
 }
 

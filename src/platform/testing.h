@@ -35,8 +35,8 @@ void ResetScreens();
 void SetConfigFolder(std::string path); // where GetFolderItem resolves
 void ResetConfigFolder();
 
-// Where the program's own icon is read from (empty: tovy.png in the
-// resources folder); the next ResetIcon reads it afresh.
+// A file to read the program's own icon from instead of the pixels built
+// in (empty: those again); the next ResetIcon makes it afresh.
 void SetProgramIconFile(std::string path);
 
 // Answers the next colour pickers: a colour confirms, nullopt cancels.

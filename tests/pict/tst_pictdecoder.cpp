@@ -9,6 +9,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using platform::decodePict;
 
 namespace {
@@ -95,6 +101,7 @@ private slots:
     void allocatesThroughQtsLimit();
     void survivesFuzzerFindings();
     void pluginReadsPictFilesByExtensionOrContent();
+    void pluginReadsASmallFileInLittleMemory();
 };
 
 void TestPictDecoder::matchesImageMagickReference_data()
@@ -496,6 +503,44 @@ void TestPictDecoder::pluginReadsPictFilesByExtensionOrContent()
     QVERIFY(expected.save(&png, "PNG"));
     png.seek(0);
     QCOMPARE(QImageReader(&png).format(), QByteArray("png"));
+}
+
+// Under a strict overcommit policy, memory asked for is memory gone: a
+// reader that sizes its buffer by the file limit rather than by the file
+// fails there. An address-space limit shows the same in a child process.
+void TestPictDecoder::pluginReadsASmallFileInLittleMemory()
+{
+    const QString path = Reference("indexed.pct");
+    const QImage expected(Reference("indexed.ppm"));
+    QVERIFY(!expected.isNull());
+    QVERIFY(QImageReader::supportedImageFormats().contains("pct")); // the plugin list, loaded before the fork
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        long pages = 0;
+        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t room = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + 64 * 1024 * 1024;
+        const rlimit limit{room, room};
+        if (pages == 0 || setrlimit(RLIMIT_AS, &limit) != 0)
+            _exit(3);
+        try {
+            QImageReader reader(path);
+            const QImage image = reader.read();
+            QString why;
+            _exit(image.isNull() ? 1 : SamePixels(image, expected, &why) ? 0 : 2);
+        } catch (...) { // never back into the test runner from the child
+            _exit(4);
+        }
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status), "the reader ended the process");
+    QCOMPARE(WEXITSTATUS(status), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPictDecoder)

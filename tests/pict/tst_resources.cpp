@@ -286,13 +286,17 @@ void TestResources::iconShowsTheDrawnPictureThenTheProgramsOwn()
     dock.ResetIcon();
     const auto folder = platform::ResourcesFolder();
     QVERIFY(folder);
-    const QImage own =
-        QImage(QString::fromStdString(folder->Child("tovy.png").Path())).convertToFormat(QImage::Format_RGB32);
+    // Built into the program, it is still tovy.png, pixel for pixel, its
+    // transparent edge too.
+    const QImage own = QImage(QString::fromStdString(folder->Child("tovy.png").Path()))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QVERIFY(!own.isNull());
     QCOMPARE(own.size(), QSize(256, 256));
-    const QImage shown = IconImage();
-    QCOMPARE(shown.pixel(128, 128), own.pixel(128, 128));
-    QCOMPARE(shown.pixel(128, 40), own.pixel(128, 40));
+    const QImage shown = QGuiApplication::windowIcon().pixmap(QSize(256, 256)).toImage().convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(shown.size(), own.size());
+    QCOMPARE(shown.pixel(0, 0), own.pixel(0, 0));
+    QVERIFY(shown == own);
 }
 
 QTEST_MAIN(TestResources)
