@@ -8,10 +8,10 @@
 
 #include "support/tovytestapp.h"
 
-#include "platform/canvas.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/testing.h"
+#include "platform/application/testing.h"
+#include "platform/drawing/picture.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/label.h"
 #include "settings/module1.h"
 #include "window/window1.h"
 

@@ -1,6 +1,6 @@
 // libFuzzer entry for the PICT reader: any bytes must decode to a picture
 // within the size limit or to nothing, without a crash or a hang.
-#include "platform/pict.h"
+#include "platform/drawing/pict/pict_p.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,9 +3,9 @@
 
 #include "app/app.h"
 
-#include "platform/exceptions.h"
-#include "platform/menubar.h"
-#include "platform/menuitem.h"
+#include "platform/application/exceptions.h"
+#include "platform/application/menubar.h"
+#include "platform/application/menuitem.h"
 #include "settings/window2.h"
 
 namespace tovy {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/application.h"
+#include "platform/application/application.h"
 
 namespace platform {
 class MenuItem;

@@ -2,10 +2,10 @@
 
 #include "app/mainmenubar.h"
 
-#include "platform/exceptions.h"
-#include "platform/lasting.h"
-#include "platform/menuitem.h"
-#include "platform/quitmenuitem.h"
+#include "platform/application/exceptions.h"
+#include "platform/application/lasting.h"
+#include "platform/application/menuitem.h"
+#include "platform/application/quitmenuitem.h"
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/menubar.h"
+#include "platform/application/menubar.h"
 
 namespace tovy {
 

@@ -5,8 +5,8 @@
 
 #include "app/app.h"
 #include "app/mainmenubar.h"
-#include "platform/application.h"
-#include "platform/runtime.h"
+#include "platform/application/application.h"
+#include "platform/application/runtime.h"
 #include "window/window1.h"
 
 namespace tovy {

@@ -1,8 +1,8 @@
 #include "design/designlists.h"
 
-#include "platform/checkbox.h"
-#include "platform/pushbutton.h"
-#include "platform/slider.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/pushbutton.h"
+#include "platform/windows/slider.h"
 
 #include <array>
 

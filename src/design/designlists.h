@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/color.h"
-#include "platform/control.h"
-#include "platform/propertylist.h"
-#include "platform/window.h"
+#include "platform/drawing/color.h"
+#include "platform/windows/control.h"
+#include "platform/windows/propertylist.h"
+#include "platform/windows/window.h"
 
 #include <cstdint>
 #include <memory>

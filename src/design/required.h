@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/exceptions.h"
+#include "platform/application/exceptions.h"
 
 #include <string>
 

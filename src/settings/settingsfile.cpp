@@ -4,12 +4,12 @@
 #include "window/window1.h"
 
 #include "design/required.h"
-#include "platform/checkbox.h"
-#include "platform/folderitem.h"
-#include "platform/radiobutton.h"
-#include "platform/text.h"
-#include "platform/textinputstream.h"
-#include "platform/textoutputstream.h"
+#include "platform/files/folderitem.h"
+#include "platform/files/text.h"
+#include "platform/files/textinputstream.h"
+#include "platform/files/textoutputstream.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/radiobutton.h"
 #include "settings/module1.h"
 
 #include <algorithm>

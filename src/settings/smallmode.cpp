@@ -5,10 +5,10 @@
 
 #include "design/calendarlook.h"
 #include "design/required.h"
-#include "platform/canvas.h"
-#include "platform/label.h"
-#include "platform/screen.h"
-#include "platform/text.h"
+#include "platform/files/text.h"
+#include "platform/system/screen.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/label.h"
 #include "settings/window2.h"
 #include "window/buttonpictures.h"
 

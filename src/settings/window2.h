@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/label.h"
-#include "platform/radiobutton.h"
-#include "platform/window.h"
+#include "platform/windows/label.h"
+#include "platform/windows/radiobutton.h"
+#include "platform/windows/window.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "buttonpictures.h"
 
-#include "platform/folderitem.h"
-#include "platform/lasting.h"
-#include "platform/picture.h"
-#include "platform/resourcesfolder.h"
+#include "platform/application/lasting.h"
+#include "platform/drawing/picture.h"
+#include "platform/files/folderitem.h"
+#include "platform/files/resourcesfolder.h"
 
 #include <array>
 #include <optional>

@@ -4,7 +4,7 @@
 #include "window/window1.h"
 
 #include "calendar/calendar.h"
-#include "platform/label.h"
+#include "platform/windows/label.h"
 #include "window/daycells.h"
 
 namespace tovy {

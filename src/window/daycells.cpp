@@ -4,9 +4,9 @@
 
 #include "design/calendarlook.h"
 #include "design/required.h"
-#include "platform/exceptions.h"
-#include "platform/label.h"
-#include "platform/text.h"
+#include "platform/application/exceptions.h"
+#include "platform/files/text.h"
+#include "platform/windows/label.h"
 #include "window/window1.h"
 
 #include <array>

@@ -5,11 +5,11 @@
 
 #include "design/calendarlook.h"
 #include "design/required.h"
-#include "platform/canvas.h"
-#include "platform/date.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/text.h"
+#include "platform/drawing/picture.h"
+#include "platform/files/text.h"
+#include "platform/system/date.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/label.h"
 #include "window/buttonpictures.h"
 
 #include <functional>

@@ -3,8 +3,8 @@
 #include "window/window1.h"
 
 #include "design/required.h"
-#include "platform/checkbox.h"
-#include "platform/date.h"
+#include "platform/system/date.h"
+#include "platform/windows/checkbox.h"
 #include "window/daycells.h"
 
 namespace tovy {

@@ -3,13 +3,13 @@
 
 #include "window/window1.h"
 
-#include "platform/bevelbutton.h"
-#include "platform/canvas.h"
-#include "platform/checkbox.h"
-#include "platform/picture.h"
-#include "platform/pushbutton.h"
-#include "platform/slider.h"
-#include "platform/timer.h"
+#include "platform/application/timer.h"
+#include "platform/drawing/picture.h"
+#include "platform/windows/bevelbutton.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/pushbutton.h"
+#include "platform/windows/slider.h"
 #include "window/window1design.h"
 
 namespace tovy {

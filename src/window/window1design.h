@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/propertylist.h"
+#include "platform/windows/propertylist.h"
 
 namespace tovy {
 

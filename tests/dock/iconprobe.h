@@ -3,9 +3,9 @@
 // Looking at the icon picture: where text of a colour lies, with some slack
 // for the smoothed edges of scaled and anti-aliased text.
 
-#include "platform/color.h"
-#include "platform/picture.h"
-#include "platform/picturedata.h"
+#include "platform/drawing/color.h"
+#include "platform/drawing/picture.h"
+#include "platform/drawing/picturedata_p.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/picturedata.h"
+#include "platform/drawing/graphics.h"
+#include "platform/drawing/picture.h"
+#include "platform/drawing/picturedata_p.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

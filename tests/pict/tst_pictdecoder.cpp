@@ -1,6 +1,6 @@
 #include "pictbytes.h"
 
-#include "platform/pict.h"
+#include "platform/drawing/pict/pict_p.h"
 
 #include <QBuffer>
 #include <QDir>

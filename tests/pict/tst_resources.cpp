@@ -1,9 +1,9 @@
-#include "platform/dockitem.h"
-#include "platform/folderitem.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/picturedata.h"
-#include "platform/resourcesfolder.h"
+#include "platform/drawing/dockitem.h"
+#include "platform/drawing/graphics.h"
+#include "platform/drawing/picture.h"
+#include "platform/drawing/picturedata_p.h"
+#include "platform/files/folderitem.h"
+#include "platform/files/resourcesfolder.h"
 #include "window/buttonpictures.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/control.h"
-#include "platform/window.h"
+#include "platform/windows/control.h"
+#include "platform/windows/window.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
 // The settings folder, text streams and the atomic replace of a file.
 
-#include "platform/folderitem.h"
-#include "platform/testing.h"
-#include "platform/textinputstream.h"
-#include "platform/textoutputstream.h"
+#include "platform/files/folderitem.h"
+#include "platform/application/testing.h"
+#include "platform/files/textinputstream.h"
+#include "platform/files/textoutputstream.h"
 #include "support/pipewatchdog.h"
 
 #include <QDir>

@@ -2,18 +2,18 @@
 
 #include "testwindow.h"
 
-#include "platform/application.h"
-#include "platform/bevelbutton.h"
-#include "platform/canvas.h"
-#include "platform/checkbox.h"
-#include "platform/label.h"
-#include "platform/menubar.h"
-#include "platform/menuitem.h"
-#include "platform/pushbutton.h"
-#include "platform/quitmenuitem.h"
-#include "platform/radiobutton.h"
-#include "platform/slider.h"
-#include "platform/testing.h"
+#include "platform/application/application.h"
+#include "platform/application/menubar.h"
+#include "platform/application/menuitem.h"
+#include "platform/application/quitmenuitem.h"
+#include "platform/application/testing.h"
+#include "platform/windows/bevelbutton.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/label.h"
+#include "platform/windows/pushbutton.h"
+#include "platform/windows/radiobutton.h"
+#include "platform/windows/slider.h"
 
 #include <QAction>
 #include <QApplication>

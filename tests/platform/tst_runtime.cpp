@@ -3,16 +3,16 @@
 
 #include "testwindow.h"
 
-#include "platform/application.h"
-#include "platform/exceptions.h"
-#include "platform/lasting.h"
-#include "platform/menubar.h"
-#include "platform/platformchoice.h"
-#include "platform/quitmenuitem.h"
-#include "platform/runtime.h"
-#include "platform/selectcolor.h"
-#include "platform/testing.h"
-#include "platform/timer.h"
+#include "platform/application/application.h"
+#include "platform/application/exceptions.h"
+#include "platform/application/lasting.h"
+#include "platform/application/menubar.h"
+#include "platform/application/platformchoice_p.h"
+#include "platform/application/quitmenuitem.h"
+#include "platform/application/runtime.h"
+#include "platform/application/testing.h"
+#include "platform/application/timer.h"
+#include "platform/windows/selectcolor.h"
 
 #include <QApplication>
 #include <QFile>

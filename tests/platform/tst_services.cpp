@@ -1,11 +1,11 @@
 // The clock, the screens, the colour picker and the Japanese font as the
 // layer gives them.
 
-#include "platform/date.h"
-#include "platform/screen.h"
-#include "platform/selectcolor.h"
-#include "platform/testing.h"
-#include "platform/uifont.h"
+#include "platform/system/date.h"
+#include "platform/application/testing.h"
+#include "platform/system/screen.h"
+#include "platform/windows/selectcolor.h"
+#include "platform/windows/uifont_p.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // Numbers to text and back, characters and lengths.
 
-#include "platform/color.h"
-#include "platform/text.h"
+#include "platform/drawing/color.h"
+#include "platform/files/text.h"
 
 #include <QTest>
 

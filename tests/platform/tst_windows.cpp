@@ -3,17 +3,17 @@
 
 #include "testwindow.h"
 
-#include "platform/bevelbutton.h"
-#include "platform/canvas.h"
-#include "platform/checkbox.h"
-#include "platform/label.h"
-#include "platform/pushbutton.h"
-#include "platform/radiobutton.h"
-#include "platform/selectcolor.h"
-#include "platform/slider.h"
-#include "platform/testing.h"
-#include "platform/timer.h"
-#include "platform/windowextensions.h"
+#include "platform/application/testing.h"
+#include "platform/application/timer.h"
+#include "platform/windows/bevelbutton.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/label.h"
+#include "platform/windows/pushbutton.h"
+#include "platform/windows/radiobutton.h"
+#include "platform/windows/selectcolor.h"
+#include "platform/windows/slider.h"
+#include "platform/windows/windowextensions.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -6,11 +6,11 @@
 
 #include "support/tovytestapp.h"
 
-#include "platform/checkbox.h"
-#include "platform/label.h"
-#include "platform/radiobutton.h"
-#include "platform/slider.h"
-#include "platform/testing.h"
+#include "platform/application/testing.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/label.h"
+#include "platform/windows/radiobutton.h"
+#include "platform/windows/slider.h"
 #include "settings/module1.h"
 #include "window/window1.h"
 

@@ -7,7 +7,7 @@
 #include "app/app.h"
 #include "app/mainmenubar.h"
 #include "app/startup.h"
-#include "platform/testing.h"
+#include "platform/application/testing.h"
 #include "support/tovytestapp.h"
 #include "window/window1.h"
 

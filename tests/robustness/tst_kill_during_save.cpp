@@ -6,8 +6,8 @@
 
 #include "support/tovytestapp.h"
 
-#include "platform/color.h"
-#include "platform/testing.h"
+#include "platform/application/testing.h"
+#include "platform/drawing/color.h"
 #include "settings/module1.h"
 #include "window/window1.h"
 

@@ -5,13 +5,13 @@
 // application's icon that shows whether it was drawn since.
 
 #include "app/app.h"
-#include "platform/color.h"
-#include "platform/dockitem.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/picturedata.h"
-#include "platform/testing.h"
-#include "platform/window.h"
+#include "platform/application/testing.h"
+#include "platform/drawing/color.h"
+#include "platform/drawing/dockitem.h"
+#include "platform/drawing/graphics.h"
+#include "platform/drawing/picture.h"
+#include "platform/drawing/picturedata_p.h"
+#include "platform/windows/window.h"
 
 #include <QByteArray>
 #include <QDir>

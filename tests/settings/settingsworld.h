@@ -6,7 +6,7 @@
 
 #include "support/tovytestapp.h"
 
-#include "platform/testing.h"
+#include "platform/application/testing.h"
 #include "window/window1.h"
 
 #include <QFileInfo>

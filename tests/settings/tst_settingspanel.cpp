@@ -7,12 +7,12 @@
 
 #include "dock/iconprobe.h"
 
-#include "platform/canvas.h"
-#include "platform/checkbox.h"
-#include "platform/label.h"
-#include "platform/pushbutton.h"
-#include "platform/radiobutton.h"
-#include "platform/slider.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/checkbox.h"
+#include "platform/windows/label.h"
+#include "platform/windows/pushbutton.h"
+#include "platform/windows/radiobutton.h"
+#include "platform/windows/slider.h"
 #include "settings/module1.h"
 #include "window/buttonpictures.h"
 #include "window/window1.h"

@@ -4,8 +4,8 @@
 #include "settingstesting.h"
 #include "settingsworld.h"
 
-#include "platform/canvas.h"
-#include "platform/label.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/label.h"
 #include "settings/window2.h"
 #include "window/buttonpictures.h"
 #include "window/window1.h"

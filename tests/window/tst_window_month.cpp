@@ -5,8 +5,8 @@
 #include "windowprobe.h"
 
 #include "dock/dockdrawcount.h"
-#include "platform/checkbox.h"
-#include "platform/picture.h"
+#include "platform/drawing/picture.h"
+#include "platform/windows/checkbox.h"
 #include "window/buttonpictures.h"
 
 #include <QApplication>

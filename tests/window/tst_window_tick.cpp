@@ -4,8 +4,8 @@
 #include "windowprobe.h"
 
 #include "dock/dockdrawcount.h"
-#include "platform/checkbox.h"
-#include "platform/timer.h"
+#include "platform/application/timer.h"
+#include "platform/windows/checkbox.h"
 #include "window/buttonpictures.h"
 
 #include <QDateTime>

@@ -3,9 +3,9 @@
 // Reading the calendar window's state in tests: the shown month, the day
 // cells and real mouse clicks on its picture buttons.
 
-#include "platform/canvas.h"
-#include "platform/label.h"
-#include "platform/testing.h"
+#include "platform/application/testing.h"
+#include "platform/windows/canvas.h"
+#include "platform/windows/label.h"
 #include "window/window1.h"
 
 #include <QList>
