@@ -29,6 +29,7 @@ public:
         if (text == text_)
             return;
         text_ = std::move(text);
+        setAccessibleName(text_); // what a screen reader reads, as for QLabel
         update();
     }
 
