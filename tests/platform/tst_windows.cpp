@@ -24,7 +24,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QTest>
 #include <QToolTip>
 #include <QTimer>
@@ -810,7 +809,7 @@ void WindowsTest::dayCellTextFits()
             cell._SetProperties(Place(18, 161, 15, 12) + PropertyList{{"Text", std::string("31")}, {"TextFont", std::string("Osaka")}});
         };
     });
-    auto *label = static_cast<QLabel *>(W(*window._ControlByName("StaticText1")));
+    QWidget *label = W(*window._ControlByName("StaticText1"));
     const QFont font = label->font();
     QCOMPARE(font.pixelSize(), 9);
     const QFontMetrics metrics(font);

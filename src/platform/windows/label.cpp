@@ -6,7 +6,10 @@
 #include "platform/windows/window.h"
 #include "platform/windows/windowimpl_p.h"
 
-#include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QWidget>
 
 #include <optional>
 #include <utility>
@@ -15,17 +18,54 @@ namespace platform {
 
 namespace {
 
+// A plain-text label's own drawing, as QLabel draws it, without the text
+// control, size hints and per-label private data QLabel builds.
+class TextWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void SetText(QString text)
+    {
+        if (text == text_)
+            return;
+        text_ = std::move(text);
+        setAccessibleName(text_); // what a screen reader reads, as for QLabel
+        update();
+    }
+
+    void SetAlignment(Qt::Alignment alignment)
+    {
+        if (alignment == alignment_)
+            return;
+        alignment_ = alignment;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (text_.isEmpty())
+            return;
+        QPainter painter(this);
+        QStyleOption option;
+        option.initFrom(this);
+        const Qt::LayoutDirection direction = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        const int flags = int(QStyle::visualAlignment(direction, alignment_)) | Qt::TextExpandTabs
+                          | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+        style()->drawItemText(&painter, contentsRect(), flags, option.palette, isEnabled(), text_,
+                              foregroundRole());
+    }
+
+private:
+    QString text_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+};
+
 class LabelImpl : public ControlImpl {
 public:
-    explicit LabelImpl(Window &owner) : ControlImpl(owner, new QLabel(owner.Impl().frame.get()))
+    explicit LabelImpl(Window &owner) : ControlImpl(owner, new TextWidget(owner.Impl().frame.get()))
     {
-        auto *label = Widget();
-        label->setAttribute(Qt::WA_TransparentForMouseEvents); // presses go to what lies beneath
-        label->setTextFormat(Qt::PlainText);
-        label->setContentsMargins(0, 0, 0, 0);
-        label->setMargin(0);
-        label->setIndent(0);
-        label->setWordWrap(false);
+        Widget()->setAttribute(Qt::WA_TransparentForMouseEvents); // presses go to what lies beneath
         // Set once, when the label's property list has been applied, or at
         // once for a label made after its window opened.
         fontPending = true;
@@ -34,7 +74,7 @@ public:
         ApplyAlign();
     }
 
-    QLabel *Widget() const { return static_cast<QLabel *>(widget.data()); }
+    TextWidget *Widget() const { return static_cast<TextWidget *>(widget.data()); }
 
     // Each font property would otherwise build and set a font of its own.
     void ApplyFont()
@@ -57,7 +97,7 @@ public:
     {
         Qt::Alignment horizontal = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
         if (Widget())
-            Widget()->setAlignment(horizontal | Qt::AlignTop);
+            Widget()->SetAlignment(horizontal | Qt::AlignTop);
     }
 
     void ApplyColor()
@@ -115,7 +155,7 @@ void Label::SetText(std::string text)
     auto &impl = Of(*this);
     impl.text = std::move(text);
     if (impl.Widget())
-        impl.Widget()->setText(QString::fromStdString(impl.text));
+        impl.Widget()->SetText(QString::fromStdString(impl.text));
 }
 
 Color Label::TextColor() const { return Of(*this).color; }
