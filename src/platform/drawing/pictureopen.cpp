@@ -23,11 +23,12 @@ std::optional<QImage> ReadPict(const QString &path, QString *why)
         return std::nullopt; // the reader says why
     if (!looksLikePict(file.peek(512 + 16)))
         return std::nullopt;
-    if (file.size() > kMaxPictFileBytes) {
+    const std::optional<QByteArray> bytes = readPictBytes(file);
+    if (!bytes) {
         *why = QStringLiteral("PICT file too large");
         return QImage();
     }
-    QImage image = decodePict(file.readAll());
+    QImage image = decodePict(*bytes);
     if (image.isNull())
         *why = QStringLiteral("damaged PICT picture");
     return image;

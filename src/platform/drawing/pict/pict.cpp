@@ -1,5 +1,6 @@
 #include "platform/drawing/pict/pict_p.h"
 
+#include <QIODevice>
 #include <QImageIOHandler>
 
 #include <algorithm>
@@ -582,6 +583,26 @@ QImage decodePict(const QByteArray &file)
             return Decoder(file, origin).run();
     }
     return {};
+}
+
+std::optional<QByteArray> readPictBytes(QIODevice &in)
+{
+    if (!in.isSequential()) {
+        const qint64 left = in.size() - in.pos();
+        if (left > kMaxPictFileBytes)
+            return std::nullopt;
+        return in.read(std::max<qint64>(left, 0));
+    }
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty())
+            return bytes;
+        if (bytes.size() + chunk.size() > kMaxPictFileBytes)
+            return std::nullopt;
+        bytes += chunk;
+    }
 }
 
 } // namespace platform

@@ -5,13 +5,17 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <optional>
+
+class QIODevice;
+
 namespace platform {
 
 // Largest width or height of a picture, or of any pixel map inside it, that
 // the reader accepts; anything larger is refused before memory is taken.
 inline constexpr int kMaxPictSide = 4096;
 
-// Largest PICT file the image plugin reads into memory.
+// Largest PICT file read into memory.
 inline constexpr qint64 kMaxPictFileBytes = 128 * 1024 * 1024;
 
 // Decodes a PICT file (with or without its 512-byte file header), version 1
@@ -22,6 +26,11 @@ inline constexpr qint64 kMaxPictFileBytes = 128 * 1024 * 1024;
 // its bounds at the header's resolution, which the image's dots per metre
 // keep.
 QImage decodePict(const QByteArray &file);
+
+// The rest of a PICT file from `in`, or nothing when it holds more than
+// kMaxPictFileBytes. A file is read by its own size, never into a buffer of
+// the bound's; a pipe or socket in pieces up to the bound.
+std::optional<QByteArray> readPictBytes(QIODevice &in);
 
 // True when the bytes begin like a PICT picture (at 0 or after the header).
 bool looksLikePict(const QByteArray &head);
