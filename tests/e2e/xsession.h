@@ -19,7 +19,9 @@
 #include <QtEndian>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace e2e {
 
@@ -458,9 +460,13 @@ private:
 };
 
 // What every suite needs before it starts its server; empty when all is there.
-inline QString missingTool()
+// The first tool a suite needs that is not installed, the common ones and
+// `more`, as a line to fail with; empty when all are there.
+inline QString missingTool(std::initializer_list<const char *> more = {})
 {
-    for (const char *tool : {"xdotool", "xwininfo", "xprop", "xwd"}) {
+    std::vector<const char *> tools{"xdotool", "xwininfo", "xprop", "xwd"};
+    tools.insert(tools.end(), more);
+    for (const char *tool : tools) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             return QStringLiteral("%1 is missing; the test command installs it").arg(QString::fromLatin1(tool));
     }
